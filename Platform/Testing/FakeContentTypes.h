@@ -1,0 +1,37 @@
+#pragma once
+// In-memory content types: a fixed extension table; records what was asked.
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "nimbra/platform/ContentTypes.h"
+
+namespace nimbra::testing {
+
+class FakeContentTypes final : public platform::ContentTypes {
+ public:
+  std::map<std::string, std::string, std::less<>> byExtension = {
+      {"txt", "text/plain"}, {"md", "text/markdown"}, {"docx", "application/vnd.openxmlformats-officedocument.wordprocessingml.document"},
+      {"xlsx", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"},
+      {"pptx", "application/vnd.openxmlformats-officedocument.presentationml.presentation"},
+      {"pages", "application/vnd.apple.pages"}, {"numbers", "application/vnd.apple.numbers"},
+      {"key", "application/vnd.apple.keynote"}, {"rtf", "application/rtf"}, {"html", "text/html"},
+      {"sh", "application/x-shellscript"}, {"json", "application/json"}};
+  std::set<std::string, std::less<>> notData;  // types that do not conform to generic data
+  mutable std::vector<std::string> askedExtensions;
+
+  std::optional<std::string> typeForExtension(std::string_view ext) const override {
+    askedExtensions.emplace_back(ext);
+    const auto it = byExtension.find(ext);
+    if (it == byExtension.end()) return std::nullopt;
+    return it->second;
+  }
+  bool conformsToData(std::string_view type) const override { return !notData.contains(type); }
+  std::string folderType() const override { return "inode/directory"; }
+  std::string aliasType() const override { return "inode/symlink"; }
+  std::string plainTextType() const override { return "text/plain"; }
+};
+
+}  // namespace nimbra::testing

@@ -1,0 +1,42 @@
+#pragma once
+// The icon of a menu entry, described abstractly; hosts draw it.
+
+#include <string>
+#include <variant>
+
+#include "nimbra/Hashing.h"
+
+namespace nimbra {
+
+struct MenuIcon {
+  struct ContentType {
+    std::string identifier;
+    bool operator==(const ContentType&) const = default;
+  };
+  struct App {
+    std::string bundleID;
+    bool operator==(const App&) const = default;
+  };
+  struct Symbol {
+    std::string name;
+    bool operator==(const Symbol&) const = default;
+  };
+  struct Folder { bool operator==(const Folder&) const = default; };
+
+  using Case = std::variant<ContentType, App, Symbol, Folder>;
+  Case value;
+
+  template <class C>
+    requires std::is_constructible_v<Case, C>
+  MenuIcon(C c) : value(std::move(c)) {}
+
+  template <class C> const C* as() const { return std::get_if<C>(&value); }
+  bool operator==(const MenuIcon&) const = default;
+};
+
+}  // namespace nimbra
+
+template <>
+struct std::hash<nimbra::MenuIcon> {
+  std::size_t operator()(const nimbra::MenuIcon& icon) const noexcept;
+};

@@ -1,0 +1,59 @@
+#include "nimbra/MenuNode.h"
+
+namespace nimbra {
+
+std::string describe(const MenuAction& action) {
+  return std::visit(
+      [](const auto& a) -> std::string {
+        using A = std::decay_t<decltype(a)>;
+        if constexpr (std::is_same_v<A, MenuAction::Create>) return "create(" + a.itemID + ")";
+        if constexpr (std::is_same_v<A, MenuAction::SendTo>) return "sendTo(" + std::string(a.action.rawValue()) + ")";
+        if constexpr (std::is_same_v<A, MenuAction::OpenWith>) return "openWith(" + a.bundleID + ")";
+        if constexpr (std::is_same_v<A, MenuAction::Customize>) return "customize";
+        if constexpr (std::is_same_v<A, MenuAction::FinishSetup>) return "finishSetup";
+      },
+      action.value);
+}
+
+}  // namespace nimbra
+
+std::size_t std::hash<nimbra::MenuIcon>::operator()(const nimbra::MenuIcon& icon) const noexcept {
+  using I = nimbra::MenuIcon;
+  std::size_t seed = icon.value.index();
+  std::visit(
+      [&](const auto& c) {
+        using C = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<C, I::ContentType>) nimbra::hashCombine(seed, std::hash<std::string>{}(c.identifier));
+        if constexpr (std::is_same_v<C, I::App>) nimbra::hashCombine(seed, std::hash<std::string>{}(c.bundleID));
+        if constexpr (std::is_same_v<C, I::Symbol>) nimbra::hashCombine(seed, std::hash<std::string>{}(c.name));
+      },
+      icon.value);
+  return seed;
+}
+
+std::size_t std::hash<nimbra::MenuAction>::operator()(const nimbra::MenuAction& action) const noexcept {
+  using A = nimbra::MenuAction;
+  std::size_t seed = action.value.index();
+  std::visit(
+      [&](const auto& c) {
+        using C = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<C, A::Create>) nimbra::hashCombine(seed, std::hash<std::string>{}(c.itemID));
+        if constexpr (std::is_same_v<C, A::SendTo>) nimbra::hashCombine(seed, std::hash<nimbra::SendToAction>{}(c.action));
+        if constexpr (std::is_same_v<C, A::OpenWith>) nimbra::hashCombine(seed, std::hash<std::string>{}(c.bundleID));
+      },
+      action.value);
+  return seed;
+}
+
+std::size_t std::hash<nimbra::MenuNode>::operator()(const nimbra::MenuNode& node) const noexcept {
+  using N = nimbra::MenuNode;
+  std::size_t seed = node.value.index();
+  std::visit(
+      [&](const auto& c) {
+        using C = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<C, N::Action>) nimbra::hashCombine(seed, nimbra::hashAll(c.title, c.icon, c.action));
+        if constexpr (std::is_same_v<C, N::Submenu>) nimbra::hashCombine(seed, nimbra::hashAll(c.title, c.icon, c.children));
+      },
+      node.value);
+  return seed;
+}
