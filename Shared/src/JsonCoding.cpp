@@ -58,8 +58,8 @@ class Decoder {
   template <class F>
   auto at(const Json& object, std::string_view key, F body) {
     const auto it = object.find(key);
-    if (it == object.end()) fail(Kind::keyNotFound, "No value associated with key \"" + std::string(key) + "\".");
     path_.emplace_back(key);
+    if (it == object.end()) fail(Kind::keyNotFound, "No value associated with key \"" + std::string(key) + "\".");
     auto value = body(*it);
     path_.pop_back();
     return value;

@@ -17,7 +17,7 @@ struct DecodingError : std::exception {
   enum class Kind { dataCorrupted, keyNotFound, typeMismatch, valueNotFound };
 
   Kind kind;
-  std::vector<std::string> codingPath;  // object keys and array indices, outermost first
+  std::vector<std::string> codingPath;  // object keys and array indices, outermost first, ending at the bad key
   std::string debugDescription;
 
   DecodingError(Kind k, std::vector<std::string> path, std::string description)
