@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev
   libarchive-dev
   libnautilus-extension-dev
+  desktop-file-utils
   dbus zip unzip python3
 )
 

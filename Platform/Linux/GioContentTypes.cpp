@@ -3,6 +3,8 @@
 #include <gio/gio.h>
 
 #include <memory>
+#include <mutex>
+#include <unordered_map>
 
 namespace nimbra::platform {
 namespace {
@@ -16,7 +18,30 @@ using GString = std::unique_ptr<gchar, GFree>;
 
 class GioContentTypes final : public ContentTypes {
  public:
+  // The MIME database is loaded once per process, so answers never change: remember them,
+  // which keeps GIO's glob matching off the menu path after the first request.
   std::optional<std::string> typeForExtension(std::string_view ext) const override {
+    std::lock_guard lock(mutex_);
+    auto it = known_.find(ext);
+    if (it == known_.end()) it = known_.emplace(std::string(ext), guess(ext)).first;
+    return it->second;
+  }
+
+  bool conformsToData(std::string_view type) const override {
+    return g_content_type_is_a(std::string(type).c_str(), kGenericData);
+  }
+
+  std::string folderType() const override { return "inode/directory"; }
+  std::string aliasType() const override { return "inode/symlink"; }
+  std::string plainTextType() const override { return "text/plain"; }
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+  };
+
+  static std::optional<std::string> guess(std::string_view ext) {
     if (ext.empty()) return std::nullopt;
     const std::string name = "x." + std::string(ext);
     gboolean uncertain = FALSE;
@@ -27,13 +52,8 @@ class GioContentTypes final : public ContentTypes {
     return std::string(type.get());
   }
 
-  bool conformsToData(std::string_view type) const override {
-    return g_content_type_is_a(std::string(type).c_str(), kGenericData);
-  }
-
-  std::string folderType() const override { return "inode/directory"; }
-  std::string aliasType() const override { return "inode/symlink"; }
-  std::string plainTextType() const override { return "text/plain"; }
+  mutable std::mutex mutex_;
+  mutable std::unordered_map<std::string, std::optional<std::string>, Hash, std::equal_to<>> known_;
 };
 
 }  // namespace

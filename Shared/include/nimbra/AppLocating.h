@@ -1,24 +1,31 @@
 #pragma once
 // Finds the installed application for a bundle identifier.
 
-#include <filesystem>
+#include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
 
-namespace nimbra {
+#include "nimbra/platform/Workspace.h"
 
-struct AppLocation {
-  std::filesystem::path url;  // where the application lives (its desktop entry on Linux)
-  std::string name;           // the name the system shows for it
-  bool operator==(const AppLocation&) const = default;
-};
+namespace nimbra {
 
 class AppLocating {
  public:
   virtual ~AppLocating() = default;
   // Nothing when no such application is installed. Callable from any thread.
   virtual std::optional<AppLocation> applicationURL(std::string_view bundleID) const = 0;
+};
+
+// Asks the platform every time.
+class WorkspaceAppLocator final : public AppLocating {
+ public:
+  explicit WorkspaceAppLocator(std::shared_ptr<const platform::Workspace> workspace) : workspace_(std::move(workspace)) {}
+  std::optional<AppLocation> applicationURL(std::string_view bundleID) const override {
+    return workspace_->applicationURL(bundleID);
+  }
+
+ private:
+  std::shared_ptr<const platform::Workspace> workspace_;
 };
 
 }  // namespace nimbra

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "FakeAppLocator.h"
+#include "FakeContentTypes.h"
+#include "nimbra/CachingAppLocator.h"
+#include "nimbra/NewItem.h"
+
+namespace nimbra {
+namespace {
+
+using namespace std::chrono_literals;
+using TimePoint = LookupClock::TimePoint;
+
+// A clock the test moves by hand.
+struct ManualClock {
+  std::shared_ptr<std::atomic<double>> seconds = std::make_shared<std::atomic<double>>(0.0);
+  LookupClock::Now now() const {
+    return [s = seconds] {
+      return TimePoint(std::chrono::duration_cast<TimePoint::duration>(std::chrono::duration<double>(s->load())));
+    };
+  }
+  void set(double s) { *seconds = s; }
+};
+
+class CachingAppLocatorTest : public ::testing::Test {
+ protected:
+  CachingAppLocatorTest() {
+    base_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
+  }
+  std::shared_ptr<testing::FakeAppLocator> base_ = std::make_shared<testing::FakeAppLocator>();
+  ManualClock clock_;
+  CachingAppLocator locator_{base_, std::make_shared<CachingAppLocator::Cache>(60s, clock_.now())};
+};
+
+TEST_F(CachingAppLocatorTest, AnswersAreFreshForStrictlyLessThanAMinute) {
+  EXPECT_EQ(locator_.applicationURL("dev.zed.Zed")->name, "Zed");
+  base_->installed.clear();  // uninstalled, but the cache has not noticed yet
+  clock_.set(59.9);
+  EXPECT_TRUE(locator_.applicationURL("dev.zed.Zed").has_value());
+  EXPECT_EQ(base_->asked().size(), 1u);
+  clock_.set(60.0);
+  EXPECT_FALSE(locator_.applicationURL("dev.zed.Zed").has_value());
+  EXPECT_EQ(base_->asked().size(), 2u);
+}
+
+TEST_F(CachingAppLocatorTest, NotInstalledIsCachedToo) {
+  EXPECT_FALSE(locator_.applicationURL("com.apple.Terminal"));
+  clock_.set(30);
+  base_->installed["com.apple.Terminal"] = AppLocation{"/apps/term.desktop", "Terminal"};
+  EXPECT_FALSE(locator_.applicationURL("com.apple.Terminal"));
+  EXPECT_EQ(base_->asked().size(), 1u);
+}
+
+TEST_F(CachingAppLocatorTest, ClockGoingBackKeepsEntriesFreshAndKeysExpireIndependently) {
+  clock_.set(100);
+  locator_.applicationURL("dev.zed.Zed");
+  clock_.set(130);
+  locator_.applicationURL("com.apple.Terminal");
+  clock_.set(50);  // stored in the future: still fresh
+  locator_.applicationURL("dev.zed.Zed");
+  EXPECT_EQ(base_->asked().size(), 2u);
+  clock_.set(175);  // Zed's entry is 75 s old, Terminal's 45 s
+  locator_.applicationURL("dev.zed.Zed");
+  locator_.applicationURL("com.apple.Terminal");
+  EXPECT_EQ(base_->asked(), (std::vector<std::string>{"dev.zed.Zed", "com.apple.Terminal", "dev.zed.Zed"}));
+}
+
+// A base that blocks until released, to prove the cache lock is free while it is asked.
+class BlockingLocator final : public AppLocating {
+ public:
+  std::optional<AppLocation> applicationURL(std::string_view) const override {
+    entered = true;
+    while (!release) std::this_thread::yield();
+    return std::nullopt;
+  }
+  mutable std::atomic<bool> entered{false};
+  std::atomic<bool> release{false};
+};
+
+TEST(CachingAppLocatorLocking, LockIsNotHeldWhileTheBaseIsAsked) {
+  auto blocking = std::make_shared<BlockingLocator>();
+  auto cache = std::make_shared<CachingAppLocator::Cache>();
+  CachingAppLocator slow(blocking, cache);
+  auto other = std::make_shared<testing::FakeAppLocator>();
+  CachingAppLocator fast(other, cache);
+
+  std::thread waiting([&] { slow.applicationURL("a"); });
+  while (!blocking->entered) std::this_thread::yield();
+  // Would deadlock if the first lookup held the lock across its base call.
+  EXPECT_FALSE(fast.applicationURL("b"));
+  blocking->release = true;
+  waiting.join();
+  EXPECT_EQ(cache->size(), 2u);
+}
+
+class CountingWorkspace final : public platform::Workspace {
+ public:
+  std::optional<AppLocation> applicationURL(std::string_view) const override { return std::nullopt; }
+  bool hasApplicationsOpening(std::string_view type) const override {
+    ++asked;
+    return type == "text/plain";
+  }
+  mutable std::atomic<int> asked{0};
+};
+
+TEST(ContentTypeOpeners, CachePerTypeAndSkipUnknownTypes) {
+  auto workspace = std::make_shared<CountingWorkspace>();
+  auto cache = std::make_shared<ContentTypeOpeners::Cache>();
+  ContentTypeOpeners openers(std::make_shared<testing::FakeContentTypes>(), workspace, cache);
+  const auto& catalogue = NewItem::builtIns();
+  EXPECT_TRUE(openers.canOpen(catalogue[9]));    // txt
+  EXPECT_TRUE(openers.canOpen(catalogue[22]));   // makefile: plain text, same key
+  EXPECT_FALSE(openers.canOpen(catalogue[2]));   // docx: nobody opens it
+  EXPECT_EQ(workspace->asked, 2);
+  const NewItem unknown{"U", NewItemKind::Text{"", false}, "zzz", std::nullopt, std::nullopt, true, false};
+  EXPECT_FALSE(openers.canOpen(unknown));
+  EXPECT_EQ(workspace->asked, 2);
+  EXPECT_EQ(cache->size(), 2u);
+}
+
+}  // namespace
+}  // namespace nimbra
