@@ -1,0 +1,88 @@
+#include "nimbra/extension/FinderSync.h"
+
+#include "nimbra/extension/ExtensionResources.h"
+#include "nimbra/platform/GioContentTypes.h"
+
+namespace nimbra::extension {
+
+bool selectionIsFoldersOnly(std::span<const SelectedItem> selection) {
+  for (const auto& item : selection) {
+    if (!item.isDirectory.value_or(false)) return false;
+    if (item.isPackage.value_or(false)) return false;
+  }
+  return true;
+}
+
+ExtensionEnvironment ExtensionEnvironment::system() {
+  const auto& resources = ExtensionResources::shared();
+  auto types = platform::systemContentTypes();
+  auto workspace = platform::systemWorkspace();
+  ExtensionEnvironment env;
+  env.strings = std::shared_ptr<const StringTable>(&resources.strings(), [](const StringTable*) {});
+  env.contentTypes = types;
+  env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace),
+                                                    std::make_shared<CachingAppLocator::Cache>());
+  env.openers = std::make_shared<ContentTypeOpeners>(types, workspace, std::make_shared<ContentTypeOpeners::Cache>());
+  if (const auto folder = resources.templatesFolder()) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(*folder, ec)) {
+      if (entry.is_regular_file(ec)) env.templateNames.insert(entry.path().filename().string());
+    }
+  }
+  return env;
+}
+
+FinderSync::FinderSync(std::optional<SettingsStore> settings, ExtensionEnvironment environment)
+    : settings_(std::move(settings)), environment_(std::move(environment)) {}
+
+FinderSync::~FinderSync() = default;
+
+std::shared_ptr<const FinderSync::StoredSettings> FinderSync::storedSettings() const {
+  // The count is read before the values: a write in between only makes the next request reload.
+  const auto count = settings_->defaults().changeCount();
+  {
+    std::lock_guard lock(cacheMutex_);
+    if (cached_ && cachedChangeCount_ == count) return cached_;
+  }
+  auto fresh = std::make_shared<const StoredSettings>(StoredSettings{
+      settings_->newItems(), settings_->sendTo(), settings_->openWith(),
+      settings_->boolForKey(settingsKey::groupNewItems), settings_->boolForKey(settingsKey::showUnopenableTypes)});
+  std::lock_guard lock(cacheMutex_);
+  cached_ = fresh;
+  cachedChangeCount_ = count;
+  return fresh;
+}
+
+MenuInputs FinderSync::inputs(const StoredSettings& stored, bool foldersOnly) const {
+  MenuInputs in;
+  in.newItems = stored.newItems;
+  in.sendTo = stored.sendTo;
+  in.openWith = stored.openWith;
+  in.groupNewItems = stored.groupNewItems;
+  in.showUnopenableTypes = stored.showUnopenableTypes;
+  in.canOpen = [openers = environment_.openers.get()](const NewItem& item) { return openers->canOpen(item); };
+  in.templateExists = [names = &environment_.templateNames](std::string_view resource) {
+    return names->contains(resource);
+  };
+  in.locator = environment_.locator;
+  in.selectionIsFoldersOnly = foldersOnly;
+  return in;
+}
+
+std::vector<MenuNode> FinderSync::menuNodes(MenuKind kind, std::span<const SelectedItem> selection) const {
+  const bool foldersOnly = selectionIsFoldersOnly(selection);
+  const MenuContext context{*environment_.strings, *environment_.contentTypes};
+  if (!settings_) return buildMenu(kind, nullptr, context);
+  const auto stored = storedSettings();
+  const auto request = inputs(*stored, foldersOnly);
+  return buildMenu(kind, &request, context);
+}
+
+void FinderSync::warmUp() {
+  warmUp_ = std::jthread([this] {
+    menuNodes(MenuKind::contextualMenuForContainer, {});
+    menuNodes(MenuKind::contextualMenuForItems, {});
+  });
+}
+
+}  // namespace nimbra::extension

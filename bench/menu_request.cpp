@@ -1,0 +1,78 @@
+// One full menu request as a host makes it, with warm caches: read the settings
+// (validated against the suite's change count), gather the inputs, build the
+// tree and number the leaves. Runs against a real suite in a private
+// XDG_CONFIG_HOME and this machine's real desktop entries and MIME database.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "nimbra/extension/FinderSync.h"
+#include "nimbra/platform/DefaultsSuite.h"
+
+namespace {
+
+using namespace nimbra;
+
+struct CountingHost {
+  using Menu = std::size_t;
+  Menu makeMenu() { return 0; }
+  void addSeparator(Menu& m) { ++m; }
+  void addAction(Menu& m, const MenuNode::Action&, long) { ++m; }
+  void addSubmenu(Menu& m, const MenuNode::Submenu&, Menu child) { m += 1 + child; }
+};
+
+std::filesystem::path privateConfigHome() {
+  static const auto dir = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "nimbra-bench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) std::abort();
+    ::setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
+    return std::filesystem::path(pattern);
+  }();
+  return dir;
+}
+
+std::vector<NewItem> withCustomTypes(int count) {
+  auto items = NewItem::builtIns();
+  for (int i = 0; i < count; ++i) {
+    char id[37];
+    std::snprintf(id, sizeof id, "00000000-0000-4000-8000-%012d", i);
+    items.push_back(NewItem{id, NewItemKind::Text{"template " + std::to_string(i), false}, "ext" + std::to_string(i % 50),
+                            "Custom " + std::to_string(i), std::nullopt, true, false});
+  }
+  return items;
+}
+
+void menuRequest(benchmark::State& state, MenuKind kind, int customTypes) {
+  privateConfigHome();
+  auto store = SettingsStore::open(platform::openSharedSuite());
+  if (!store) {
+    state.SkipWithError("settings suite did not open");
+    return;
+  }
+  store->save(withCustomTypes(customTypes));
+  extension::FinderSync sync(store, extension::ExtensionEnvironment::system());
+  const std::vector<extension::SelectedItem> selection = {{"/tmp", true, false}};
+  CountingHost host;
+  sync.menu(kind, selection, host);  // warm the caches
+  for (auto _ : state) {
+    auto menu = sync.menu(kind, selection, host);
+    benchmark::DoNotOptimize(menu);
+  }
+  state.counters["leaves"] = static_cast<double>(sync.actions().size());
+}
+
+void BM_ContainerDefaults(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForContainer, 0); }
+void BM_ItemsDefaults(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForItems, 0); }
+void BM_Container200Custom(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForContainer, 200); }
+void BM_Items200Custom(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForItems, 200); }
+
+BENCHMARK(BM_ContainerDefaults)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ItemsDefaults)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Container200Custom)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Items200Custom)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
