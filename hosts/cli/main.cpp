@@ -3,13 +3,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "Arguments.h"
 #include "MenuPrinter.h"
+#include "nimbra/SettingsStore.h"
 #include "nimbra/extension/ExtensionResources.h"
 #include "nimbra/extension/MenuBuilder.h"
+#include "nimbra/platform/DefaultsSuite.h"
 #include "nimbra/platform/GioContentTypes.h"
 #include "nimbra/platform/Packages.h"
 
@@ -31,11 +34,14 @@ bool isFoldersOnly(const std::vector<std::string>& selection) {
   return true;
 }
 
-MenuInputs defaultInputs(const cli::Arguments& args) {
+// The settings come from the shared store, as the extension reads them.
+MenuInputs storeInputs(const SettingsStore& store, const cli::Arguments& args) {
   MenuInputs inputs;
-  inputs.newItems = NewItem::builtIns();
-  inputs.sendTo = SendToEntry::defaults();
-  inputs.openWith = OpenWithEntry::defaults();
+  inputs.newItems = store.newItems();
+  inputs.sendTo = store.sendTo();
+  inputs.openWith = store.openWith();
+  inputs.groupNewItems = store.boolForKey(settingsKey::groupNewItems);
+  inputs.showUnopenableTypes = store.boolForKey(settingsKey::showUnopenableTypes);
   inputs.canOpen = [](const NewItem&) { return false; };
   inputs.templateExists = [](std::string_view) { return true; };
   inputs.locator = std::make_shared<NoApplications>();
@@ -54,8 +60,11 @@ int main(int argc, char** argv) {
   }
   const auto& resources = extension::ExtensionResources::shared();
   const extension::MenuContext context{resources.strings(), *platform::systemContentTypes()};
-  const auto inputs = defaultInputs(*args);
-  const auto nodes = extension::buildMenu(args->kind, &inputs, context);
+  // Without the store every kind gets the finish-setup menu.
+  const auto store = SettingsStore::open(platform::openSharedSuite());
+  std::optional<MenuInputs> inputs;
+  if (store) inputs = storeInputs(*store, *args);
+  const auto nodes = extension::buildMenu(args->kind, inputs ? &*inputs : nullptr, context);
   std::vector<MenuAction> actions;
   std::cout << (args->json ? cli::menuJson(nodes, actions) : cli::menuText(nodes, actions));
   return 0;
