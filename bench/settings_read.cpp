@@ -2,32 +2,14 @@
 // switches, decoded and repaired, from the real SQLite suite.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
-#include <filesystem>
 
 #include "SqliteDefaultsSuite.h"
+#include "TemporaryDirectory.h"
 #include "nimbra/SettingsStore.h"
 
 namespace {
 
 using namespace nimbra;
-
-class Container {
- public:
-  Container() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "nimbra-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data())) path_ = pattern;
-  }
-  ~Container() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 enum Contents { absentKeys, storedDefaults, customTypes200 };
 
@@ -50,7 +32,7 @@ void fill(SettingsStore& store, Contents contents) {
 }
 
 void BM_MenuSettingsRead(benchmark::State& state) {
-  const Container container;
+  const testing::TemporaryDirectory container;
   auto store = SettingsStore::open(platform::openSuiteIn(container.path()));
   if (!store) {
     state.SkipWithError("suite did not open");
@@ -75,7 +57,7 @@ BENCHMARK(BM_MenuSettingsRead)->ArgName("contents")->Arg(absentKeys)->Arg(stored
 
 // What a per-process cache pays to learn whether the suite changed.
 void BM_ChangeCount(benchmark::State& state) {
-  const Container container;
+  const testing::TemporaryDirectory container;
   const auto suite = platform::openSuiteIn(container.path());
   if (!suite) {
     state.SkipWithError("suite did not open");

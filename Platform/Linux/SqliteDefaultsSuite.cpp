@@ -246,21 +246,35 @@ class OpenLock {
   int fd_ = -1;
 };
 
+// One registration domain per process, shared by every suite object. Never
+// destroyed, so a late reader at exit still finds it.
+struct RegistrationDomain {
+  std::mutex mutex;
+  std::map<std::string, DefaultsValue, std::less<>> values;
+};
+
+RegistrationDomain& registrationDomain() {
+  static auto* domain = new RegistrationDomain;
+  return *domain;
+}
+
 class SqliteDefaultsSuite final : public DefaultsSuite {
  public:
   explicit SqliteDefaultsSuite(Connection c) : c_(std::move(c)) {}
 
   std::optional<DefaultsValue> value(std::string_view key) const override {
-    std::lock_guard lock(mutex_);
     {
+      std::lock_guard lock(mutex_);
       const Use use(c_.select);
       sqlite3_bind_text(use.get(), 1, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
       const int rc = sqlite3_step(use.get());
       if (rc == SQLITE_ROW) return readValue(use.get(), 0);
       if (rc != SQLITE_DONE) logFailure("read", key, rc);
     }
-    const auto it = registered_.find(key);
-    if (it == registered_.end()) return std::nullopt;
+    auto& domain = registrationDomain();
+    std::lock_guard registered(domain.mutex);
+    const auto it = domain.values.find(key);
+    if (it == domain.values.end()) return std::nullopt;
     return it->second;
   }
 
@@ -280,8 +294,9 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
   }
 
   void registerDefaults(const std::map<std::string, DefaultsValue, std::less<>>& values) override {
-    std::lock_guard lock(mutex_);
-    for (const auto& [key, value] : values) registered_.insert_or_assign(key, value);
+    auto& domain = registrationDomain();
+    std::lock_guard lock(domain.mutex);
+    for (const auto& [key, value] : values) domain.values.insert_or_assign(key, value);
   }
 
   std::map<std::string, DefaultsValue, std::less<>> persistentDomain() const override {
@@ -319,7 +334,6 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
 
   mutable std::mutex mutex_;
   Connection c_;
-  std::map<std::string, DefaultsValue, std::less<>> registered_;
   mutable std::int64_t lastDataVersion_ = -1;
   mutable std::uint64_t generation_ = 0;
 };

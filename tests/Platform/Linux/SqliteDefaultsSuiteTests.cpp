@@ -97,18 +97,33 @@ TEST_F(SqliteDefaultsSuiteTest, ValuesKeepTheirTypeAndBytesAcrossConnections) {
   EXPECT_FALSE(third->persistentDomain().contains("data"));
 }
 
-TEST_F(SqliteDefaultsSuiteTest, RegisteredDefaultsAnswerOnlyForAbsentKeysAndOnlyInTheirProcess) {
+TEST_F(SqliteDefaultsSuiteTest, RegisteredDefaultsAnswerForAbsentKeysInTheirProcessOnly) {
+  // Another process first, before anything is registered here.
+  int registered[2], checked[2];
+  ASSERT_EQ(pipe(registered), 0);
+  ASSERT_EQ(pipe(checked), 0);
+  const pid_t other = spawn([&]() -> int {
+    const auto suite = openSuiteIn(dir.path());
+    char byte;
+    if (!suite || read(registered[0], &byte, 1) != 1) return 2;
+    const int status = suite->value("registeredKey") ? 3 : 0;
+    return write(checked[1], "c", 1) == 1 ? status : 4;
+  });
+
   const auto app = open();
-  const auto other = open();
-  app->registerDefaults({{"groupNewItems", true}});
-  EXPECT_EQ(app->value("groupNewItems"), DefaultsValue(true));
-  EXPECT_FALSE(other->value("groupNewItems"));
+  const auto sameProcess = open();
+  app->registerDefaults({{"registeredKey", true}});
+  ASSERT_EQ(write(registered[1], "r", 1), 1);
+  char byte;
+  ASSERT_EQ(read(checked[0], &byte, 1), 1);
+  EXPECT_EQ(exitStatus(other), 0);
+  EXPECT_EQ(sameProcess->value("registeredKey"), DefaultsValue(true));
   EXPECT_TRUE(app->persistentDomain().empty());
 
-  ASSERT_TRUE(other->setValue("groupNewItems", false));
-  EXPECT_EQ(app->value("groupNewItems"), DefaultsValue(false));
-  ASSERT_TRUE(other->remove("groupNewItems"));
-  EXPECT_EQ(app->value("groupNewItems"), DefaultsValue(true));
+  ASSERT_TRUE(sameProcess->setValue("registeredKey", false));
+  EXPECT_EQ(app->value("registeredKey"), DefaultsValue(false));
+  ASSERT_TRUE(sameProcess->remove("registeredKey"));
+  EXPECT_EQ(app->value("registeredKey"), DefaultsValue(true));
 }
 
 TEST_F(SqliteDefaultsSuiteTest, ChangeCountMovesWithEveryWriteFromAnyConnection) {
