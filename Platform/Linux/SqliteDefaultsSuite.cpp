@@ -340,7 +340,7 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
 
 std::optional<path> configHome() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  // The base directory spec says to ignore a relative value.
+  // XDG base directories must be absolute; a relative value is ignored.
   if (xdg && xdg[0] == '/') return path(xdg);
   const char* home = std::getenv("HOME");
   if (home && home[0] == '/') return path(home) / ".config";

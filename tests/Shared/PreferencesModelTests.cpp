@@ -7,6 +7,7 @@
 
 #include "FakeApplicationBundles.h"
 #include "FakeDefaultsSuite.h"
+#include "NewItemSamples.h"
 #include "nimbra/JsonCoding.h"
 
 namespace nimbra {
@@ -16,6 +17,8 @@ using Property = PreferencesModel::Property;
 using platform::DefaultsData;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using testing::customItem;
+using testing::ids;
 
 class PreferencesModelTest : public ::testing::Test {
  protected:
@@ -33,16 +36,6 @@ class PreferencesModelTest : public ::testing::Test {
     return decodeNewItems(std::get<DefaultsData>(suite->stored.at("newItems")).bytes);
   }
 };
-
-NewItem custom(std::string id, std::string ext) {
-  return NewItem{std::move(id), NewItemKind::Text{"", false}, std::move(ext), std::nullopt, std::nullopt, true, false};
-}
-
-std::vector<std::string> ids(const std::vector<NewItem>& items) {
-  std::vector<std::string> result;
-  for (const auto& item : items) result.push_back(item.id);
-  return result;
-}
 
 TEST_F(PreferencesModelTest, LoadsEveryPropertyFromTheStore) {
   suite->stored.emplace("showUnopenableTypes", true);
@@ -112,15 +105,15 @@ TEST_F(PreferencesModelTest, RemovingACustomTypeRemovesEveryEntryWithItsIdAndBui
   EXPECT_THAT(suite->writes, IsEmpty());
   EXPECT_EQ(model.newItems(), NewItem::builtIns());
 
-  model.setNewItems({custom("A", "a"), custom("B", "b"), custom("A", "c")});
-  model.removeCustomType(custom("A", "x"));
+  model.setNewItems({customItem("A", "a"), customItem("B", "b"), customItem("A", "c")});
+  model.removeCustomType(customItem("A", "x"));
   EXPECT_THAT(ids(model.newItems()), ElementsAre("B"));
   EXPECT_THAT(ids(storedNewItems()), ElementsAre("B"));
 }
 
 TEST_F(PreferencesModelTest, MovingNewItemsCountsTheDestinationBeforeTheMove) {
   auto model = makeModel();
-  const std::vector<NewItem> abcd = {custom("A", "a"), custom("B", "b"), custom("C", "c"), custom("D", "d")};
+  const std::vector<NewItem> abcd = {customItem("A", "a"), customItem("B", "b"), customItem("C", "c"), customItem("D", "d")};
   model.setNewItems(abcd);
   model.moveNewItems({0}, 3);
   EXPECT_THAT(ids(model.newItems()), ElementsAre("B", "C", "A", "D"));

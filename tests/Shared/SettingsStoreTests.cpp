@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "FakeDefaultsSuite.h"
+#include "NewItemSamples.h"
 #include "nimbra/JsonCoding.h"
 
 namespace nimbra {
@@ -15,6 +16,8 @@ using platform::DefaultsData;
 using testing::FakeDefaultsSuite;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using testing::customItem;
+using testing::ids;
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
@@ -27,16 +30,6 @@ class SettingsStoreTest : public ::testing::Test {
   }
   void storeData(std::string_view key, std::string json) { suite->stored.insert_or_assign(std::string(key), DefaultsData{std::move(json)}); }
 };
-
-NewItem custom(std::string id, std::string ext) {
-  return NewItem{std::move(id), NewItemKind::Text{"", false}, std::move(ext), std::nullopt, std::nullopt, true, false};
-}
-
-std::vector<std::string> ids(const std::vector<NewItem>& items) {
-  std::vector<std::string> result;
-  for (const auto& item : items) result.push_back(item.id);
-  return result;
-}
 
 std::vector<SendToEntry> entries(std::initializer_list<std::pair<SendToAction::Case, bool>> list) {
   std::vector<SendToEntry> result;
@@ -83,12 +76,12 @@ TEST_F(SettingsStoreTest, NewItemsKeepsCustomAndKnownEntriesAndAppendsTheMissing
   txt.kind = NewItemKind::Text{"changed", true};
   auto gone = txt;
   gone.id = "gone";
-  storeData(settingsKey::newItems, encodeNewItems({custom("C1", "abc"), txt, gone}));
+  storeData(settingsKey::newItems, encodeNewItems({customItem("C1", "abc"), txt, gone}));
   const auto store = openStore();
 
   const auto items = store.newItems();
   ASSERT_EQ(items.size(), 26u);
-  EXPECT_EQ(items[0], custom("C1", "abc"));
+  EXPECT_EQ(items[0], customItem("C1", "abc"));
   EXPECT_EQ(items[1], txt);
   std::size_t next = 2;
   for (const auto& b : NewItem::builtIns()) {
@@ -125,7 +118,7 @@ TEST_F(SettingsStoreTest, UnreadableListsCountAsAbsentAndStayStored) {
     EXPECT_EQ(store.openWith(), OpenWithEntry::defaults()) << bad;
   }
   // A value of another type than data is unreadable too.
-  suite->stored.insert_or_assign("newItems", std::string(encodeNewItems({custom("C", "abc")})));
+  suite->stored.insert_or_assign("newItems", std::string(encodeNewItems({customItem("C", "abc")})));
   EXPECT_EQ(store.newItems(), NewItem::builtIns());
   EXPECT_THAT(suite->writes, IsEmpty());
 }
@@ -157,7 +150,7 @@ TEST_F(SettingsStoreTest, OpenWithIsTheStoredListAsItIs) {
 
 TEST_F(SettingsStoreTest, SavedListsAreJsonDataUnderTheirKeys) {
   auto store = openStore();
-  std::vector<NewItem> items = {custom("C", "abc"), NewItem::builtIns()[0]};
+  std::vector<NewItem> items = {customItem("C", "abc"), NewItem::builtIns()[0]};
   store.save(items);
   store.save(entries({{SendToAction::zip, false}}));
   EXPECT_EQ(suite->writtenKeys(), (std::vector<std::string>{"newItems", "sendTo"}));
