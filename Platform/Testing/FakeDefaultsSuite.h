@@ -16,6 +16,7 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
   // Every write in order: the key and what was written (nothing for a removal).
   std::vector<std::pair<std::string, std::optional<platform::DefaultsValue>>> writes;
   mutable int reads = 0;
+  std::uint64_t changes = 0;
 
   std::optional<platform::DefaultsValue> value(std::string_view key) const override {
     ++reads;
@@ -25,6 +26,7 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
   }
   bool setValue(std::string_view key, const std::optional<platform::DefaultsValue>& value) override {
     writes.emplace_back(key, value);
+    ++changes;
     if (value) {
       stored.insert_or_assign(std::string(key), *value);
     } else if (const auto it = stored.find(key); it != stored.end()) {
@@ -36,7 +38,7 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
     for (const auto& [key, value] : values) registered.insert_or_assign(key, value);
   }
   Domain persistentDomain() const override { return stored; }
-  std::uint64_t changeCount() const override { return writes.size(); }
+  std::uint64_t changeCount() const override { return changes; }
 
   // The keys written, in order.
   std::vector<std::string> writtenKeys() const {
