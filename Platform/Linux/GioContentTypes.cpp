@@ -28,7 +28,13 @@ class GioContentTypes final : public ContentTypes {
   }
 
   bool conformsToData(std::string_view type) const override {
-    return g_content_type_is_a(std::string(type).c_str(), kGenericData);
+    std::lock_guard lock(mutex_);
+    auto it = conforming_.find(type);
+    if (it == conforming_.end()) {
+      const std::string key(type);
+      it = conforming_.emplace(key, g_content_type_is_a(key.c_str(), kGenericData) != FALSE).first;
+    }
+    return it->second;
   }
 
   std::string folderType() const override { return "inode/directory"; }
@@ -54,6 +60,7 @@ class GioContentTypes final : public ContentTypes {
 
   mutable std::mutex mutex_;
   mutable std::unordered_map<std::string, std::optional<std::string>, Hash, std::equal_to<>> known_;
+  mutable std::unordered_map<std::string, bool, Hash, std::equal_to<>> conforming_;
 };
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "nimbra/extension/MenuRendering.h"
 
 namespace nimbra::cli {
 namespace {
@@ -71,16 +70,19 @@ struct JsonHost {
 
 }  // namespace
 
-std::string menuText(std::span<const MenuNode> nodes, std::vector<MenuAction>& actions) {
+std::string printMenu(extension::FinderSync& sync, MenuKind kind, std::span<const extension::SelectedItem> selection,
+                      bool json) {
+  if (json) {
+    JsonHost host;
+    const auto menu = sync.menu(kind, selection, host);
+    return (menu ? *menu : Json::array()).dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+  }
   TextHost host;
   std::string out;
-  for (const auto& line : extension::render(host, nodes, actions)) out += line + "\n";
+  if (const auto menu = sync.menu(kind, selection, host)) {
+    for (const auto& line : *menu) out += line + "\n";
+  }
   return out;
-}
-
-std::string menuJson(std::span<const MenuNode> nodes, std::vector<MenuAction>& actions) {
-  JsonHost host;
-  return extension::render(host, nodes, actions).dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace nimbra::cli

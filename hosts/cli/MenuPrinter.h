@@ -1,17 +1,17 @@
 #pragma once
-// Prints a menu tree as the command-line host shows it: indented text or JSON.
+// Renders the menu of a request as the command-line host shows it: indented
+// text or JSON. The leaves are numbered by FinderSync, which keeps their actions.
 
 #include <span>
 #include <string>
-#include <vector>
 
-#include "nimbra/MenuNode.h"
+#include "nimbra/extension/FinderSync.h"
 
 namespace nimbra::cli {
 
-// One line a node, two spaces of indent per submenu level. Fills `actions` with the leaves' actions.
-std::string menuText(std::span<const MenuNode> nodes, std::vector<MenuAction>& actions);
-// An array of single-key node objects; "[]" for an empty menu.
-std::string menuJson(std::span<const MenuNode> nodes, std::vector<MenuAction>& actions);
+// Text: one line a node, two spaces of indent per submenu level; nothing for no menu.
+// JSON: an array of single-key node objects; "[]" for no menu.
+std::string printMenu(extension::FinderSync& sync, MenuKind kind, std::span<const extension::SelectedItem> selection,
+                      bool json);
 
 }  // namespace nimbra::cli

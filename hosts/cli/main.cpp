@@ -1,4 +1,6 @@
-// nimbra-menu: prints the menu the file manager would show for a request.
+// nimbra-menu: prints the menu the file manager would show for a request,
+// gathered as the extension gathers it: the shared settings, the installed
+// applications and content types, and the extension's templates.
 
 #include <cstdio>
 #include <filesystem>
@@ -8,39 +10,26 @@
 
 #include "Arguments.h"
 #include "MenuPrinter.h"
-#include "nimbra/extension/ExtensionResources.h"
-#include "nimbra/extension/MenuBuilder.h"
-#include "nimbra/platform/GioContentTypes.h"
+#include "nimbra/extension/FinderSync.h"
+#include "nimbra/platform/DefaultsSuite.h"
 #include "nimbra/platform/Packages.h"
 
 namespace {
 
 using namespace nimbra;
 
-struct NoApplications final : AppLocating {
-  std::optional<AppLocation> applicationURL(std::string_view) const override { return std::nullopt; }
-};
-
-bool isFoldersOnly(const std::vector<std::string>& selection) {
-  for (const auto& item : selection) {
+// Unlike the file manager, the terminal knows nothing of the items: ask the file system.
+std::vector<extension::SelectedItem> describe(const std::vector<std::string>& paths) {
+  std::vector<extension::SelectedItem> items;
+  for (const auto& path : paths) {
     std::error_code ec;
-    const std::filesystem::path path(item);
-    if (!std::filesystem::is_directory(path, ec)) return false;
-    if (platform::isPackageName(path.filename().native())) return false;
+    const std::filesystem::path url(path);
+    const auto status = std::filesystem::status(url, ec);
+    std::optional<bool> isDirectory;
+    if (!ec) isDirectory = std::filesystem::is_directory(status);
+    items.push_back({url, isDirectory, isDirectory.value_or(false) && platform::isPackageName(url.filename().native())});
   }
-  return true;
-}
-
-MenuInputs defaultInputs(const cli::Arguments& args) {
-  MenuInputs inputs;
-  inputs.newItems = NewItem::builtIns();
-  inputs.sendTo = SendToEntry::defaults();
-  inputs.openWith = OpenWithEntry::defaults();
-  inputs.canOpen = [](const NewItem&) { return false; };
-  inputs.templateExists = [](std::string_view) { return true; };
-  inputs.locator = std::make_shared<NoApplications>();
-  inputs.selectionIsFoldersOnly = isFoldersOnly(args.selection);
-  return inputs;
+  return items;
 }
 
 }  // namespace
@@ -52,11 +41,7 @@ int main(int argc, char** argv) {
     std::fputs(cli::kUsage, stderr);
     return 2;
   }
-  const auto& resources = extension::ExtensionResources::shared();
-  const extension::MenuContext context{resources.strings(), *platform::systemContentTypes()};
-  const auto inputs = defaultInputs(*args);
-  const auto nodes = extension::buildMenu(args->kind, &inputs, context);
-  std::vector<MenuAction> actions;
-  std::cout << (args->json ? cli::menuJson(nodes, actions) : cli::menuText(nodes, actions));
+  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::ExtensionEnvironment::system());
+  std::cout << cli::printMenu(sync, args->kind, describe(args->selection), args->json);
   return 0;
 }

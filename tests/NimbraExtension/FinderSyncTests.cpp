@@ -5,6 +5,7 @@
 #include "FakeDefaultsSuite.h"
 #include "FakeWorkspace.h"
 #include "nimbra/JsonCoding.h"
+#include "nimbra/StringTable.h"
 #include "nimbra/extension/FinderSync.h"
 
 namespace nimbra::extension {
@@ -83,14 +84,14 @@ TEST_F(FinderSyncTest, ReadsTheSuiteAgainOnlyAfterSomebodyWroteIt) {
   sync.menuNodes(MenuKind::contextualMenuForItems, {});
   EXPECT_EQ(suite_->reads, readsAfterFirst);
 
-  // The other process switches grouping off and reorders Send to: seen on the very next request.
+  // The other process switches grouping off and Send to zip off: seen on the very next request.
   suite_->setValue(settingsKey::groupNewItems, false);
   EXPECT_EQ(*sync.menu(MenuKind::contextualMenuForContainer, {}, host_),
             (std::vector<std::string>{"item.folder.label", "item.alias.label", "item.rtf.label", "item.txt.label"}));
-  suite_->setValue(settingsKey::sendTo, platform::DefaultsData{encodeSendTo({{SendToAction::documents, true}})});
-  const auto items = *sync.menu(MenuKind::contextualMenuForItems, {}, host_);
-  EXPECT_EQ(items[1], "  sendTo.desktopCopy");
-  EXPECT_EQ(items[3], "  sendTo.documents");
+  suite_->setValue(settingsKey::sendTo, platform::DefaultsData{encodeSendTo({{SendToAction::zip, false}})});
+  EXPECT_EQ(*sync.menu(MenuKind::contextualMenuForItems, {}, host_),
+            (std::vector<std::string>{"menu.sendTo", "  sendTo.desktopCopy", "  sendTo.desktop", "  sendTo.documents",
+                                      "  sendTo.otherFolder"}));
 }
 
 TEST_F(FinderSyncTest, TemplatesComeFromTheFolderListing) {

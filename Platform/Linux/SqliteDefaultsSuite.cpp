@@ -1,0 +1,394 @@
+#include "SqliteDefaultsSuite.h"
+
+#include <fcntl.h>
+#include <glib.h>
+#include <pwd.h>
+#include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <mutex>
+
+namespace nimbra::platform {
+namespace {
+
+using std::filesystem::path;
+
+constexpr const char* kLogDomain = "ai.corvane.nimbra";
+// Writers from the two processes queue behind each other instead of failing.
+constexpr int kBusyTimeoutMs = 10000;
+
+constexpr const char* kSchema =
+    "CREATE TABLE IF NOT EXISTS defaults ("
+    " key TEXT PRIMARY KEY NOT NULL,"
+    " type TEXT NOT NULL,"
+    " value) WITHOUT ROWID";
+
+// Stored type names, readable with the sqlite3 shell.
+constexpr std::string_view kTypeNames[] = {"data", "bool", "integer", "string", "array"};
+static_assert(std::size(kTypeNames) == std::variant_size_v<DefaultsValue>);
+
+struct StatementDeleter {
+  void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+struct DatabaseDeleter {
+  // close_v2 waits for the statements of the connection to be finalized.
+  void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Database = std::unique_ptr<sqlite3, DatabaseDeleter>;
+
+// Resets a statement for its next use however the current one ends.
+class Use {
+ public:
+  explicit Use(const Statement& s) : s_(s.get()) {}
+  ~Use() {
+    sqlite3_reset(s_);
+    sqlite3_clear_bindings(s_);
+  }
+  Use(const Use&) = delete;
+  Use& operator=(const Use&) = delete;
+  sqlite3_stmt* get() const { return s_; }
+
+ private:
+  sqlite3_stmt* s_;
+};
+
+void logWarning(const std::string& message) {
+  g_log_structured(kLogDomain, G_LOG_LEVEL_WARNING, "MESSAGE", "%s", message.c_str());
+}
+
+// An array is stored as a blob of elements, each a 4-byte little-endian length
+// and its bytes, so any byte string survives (paths need not be UTF-8).
+std::string encodeArray(const std::vector<std::string>& elements) {
+  std::string blob;
+  for (const auto& e : elements) {
+    const auto n = static_cast<std::uint32_t>(e.size());
+    for (int shift = 0; shift < 32; shift += 8) blob.push_back(static_cast<char>((n >> shift) & 0xff));
+    blob += e;
+  }
+  return blob;
+}
+
+std::optional<std::vector<std::string>> decodeArray(std::string_view blob) {
+  std::vector<std::string> elements;
+  while (!blob.empty()) {
+    if (blob.size() < 4) return std::nullopt;
+    std::uint32_t n = 0;
+    for (int i = 0; i < 4; ++i) n |= static_cast<std::uint32_t>(static_cast<unsigned char>(blob[i])) << (8 * i);
+    blob.remove_prefix(4);
+    if (blob.size() < n) return std::nullopt;
+    elements.emplace_back(blob.substr(0, n));
+    blob.remove_prefix(n);
+  }
+  return elements;
+}
+
+std::string_view columnBytes(sqlite3_stmt* s, int column) {
+  const auto* bytes = static_cast<const char*>(sqlite3_column_blob(s, column));
+  const auto size = static_cast<std::size_t>(sqlite3_column_bytes(s, column));
+  return bytes ? std::string_view(bytes, size) : std::string_view();
+}
+
+// Columns (type, value) of a row; nothing when the row holds no value we know.
+std::optional<DefaultsValue> readValue(sqlite3_stmt* s, int typeColumn) {
+  const auto type = columnBytes(s, typeColumn);
+  const int valueColumn = typeColumn + 1;
+  if (type == "data") return DefaultsData{std::string(columnBytes(s, valueColumn))};
+  if (type == "bool") return sqlite3_column_int64(s, valueColumn) != 0;
+  if (type == "integer") return static_cast<std::int64_t>(sqlite3_column_int64(s, valueColumn));
+  if (type == "string") return std::string(columnBytes(s, valueColumn));
+  if (type == "array") {
+    if (auto elements = decodeArray(columnBytes(s, valueColumn))) return std::move(*elements);
+  }
+  return std::nullopt;
+}
+
+// Binds (type, value) at `index` and `index + 1`; `storage` keeps encoded bytes alive until the step.
+void bindValue(sqlite3_stmt* s, int index, const DefaultsValue& value, std::string& storage) {
+  const auto type = kTypeNames[value.index()];
+  sqlite3_bind_text(s, index, type.data(), static_cast<int>(type.size()), SQLITE_STATIC);
+  std::visit(
+      [&](const auto& v) {
+        using V = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<V, DefaultsData>) {
+          sqlite3_bind_blob64(s, index + 1, v.bytes.data(), v.bytes.size(), SQLITE_STATIC);
+        } else if constexpr (std::is_same_v<V, bool>) {
+          sqlite3_bind_int(s, index + 1, v ? 1 : 0);
+        } else if constexpr (std::is_same_v<V, std::int64_t>) {
+          sqlite3_bind_int64(s, index + 1, v);
+        } else if constexpr (std::is_same_v<V, std::string>) {
+          sqlite3_bind_text64(s, index + 1, v.data(), v.size(), SQLITE_STATIC, SQLITE_UTF8);
+        } else {
+          storage = encodeArray(v);
+          sqlite3_bind_blob64(s, index + 1, storage.data(), storage.size(), SQLITE_STATIC);
+        }
+      },
+      value);
+}
+
+enum class Outcome { opened, damaged, unavailable };
+
+struct Connection {
+  Database db;
+  Statement select, upsert, remove, all, dataVersion;
+};
+
+Outcome classify(int rc) {
+  const int primary = rc & 0xff;
+  return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ? Outcome::damaged : Outcome::unavailable;
+}
+
+// Opens the database and checks that it is a readable suite of our shape.
+Outcome connect(const path& file, Connection& c) {
+  sqlite3* raw = nullptr;
+  const int openRc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  c.db.reset(raw);
+  if (openRc != SQLITE_OK) return classify(openRc);
+  sqlite3_extended_result_codes(raw, 1);
+  sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+
+  // synchronous=FULL makes each commit durable when the write returns.
+  for (const char* sql : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", kSchema}) {
+    if (const int rc = sqlite3_exec(raw, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK) return classify(rc);
+  }
+
+  {
+    Statement check;
+    sqlite3_stmt* s = nullptr;
+    if (const int rc = sqlite3_prepare_v2(raw, "PRAGMA quick_check", -1, &s, nullptr); rc != SQLITE_OK) return classify(rc);
+    check.reset(s);
+    const int rc = sqlite3_step(s);
+    if (rc != SQLITE_ROW) return classify(rc);
+    if (columnBytes(s, 0) != "ok") return Outcome::damaged;
+  }
+
+  const std::pair<Statement*, const char*> statements[] = {
+      {&c.select, "SELECT type, value FROM defaults WHERE key = ?1"},
+      {&c.upsert,
+       "INSERT INTO defaults (key, type, value) VALUES (?1, ?2, ?3)"
+       " ON CONFLICT (key) DO UPDATE SET type = excluded.type, value = excluded.value"},
+      {&c.remove, "DELETE FROM defaults WHERE key = ?1"},
+      {&c.all, "SELECT key, type, value FROM defaults ORDER BY key"},
+      {&c.dataVersion, "PRAGMA data_version"},
+  };
+  for (const auto& [statement, sql] : statements) {
+    sqlite3_stmt* s = nullptr;
+    const int rc = sqlite3_prepare_v3(raw, sql, -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    // A table of that name with other columns is not our suite either.
+    if (rc == SQLITE_ERROR) return Outcome::damaged;
+    if (rc != SQLITE_OK) return classify(rc);
+    statement->reset(s);
+  }
+  return Outcome::opened;
+}
+
+// Renames `from` to `to` unless `to` exists.
+bool renameNoReplace(const path& from, const path& to) {
+  return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+// Moves the damaged database, with its journal files, to a free name beside it.
+std::optional<path> keepAside(const path& file) {
+  char stamp[32] = {};
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+
+  path aside;
+  for (int n = 1;; ++n) {
+    aside = file;
+    aside += ".damaged-" + std::string(stamp) + (n > 1 ? "-" + std::to_string(n) : "");
+    if (renameNoReplace(file, aside)) break;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  // A stale WAL left beside a fresh database would be replayed into it.
+  for (const char* suffix : {"-wal", "-shm"}) {
+    path journal = file, journalAside = aside;
+    journal += suffix;
+    journalAside += suffix;
+    if (!renameNoReplace(journal, journalAside) && errno != ENOENT) return std::nullopt;
+  }
+  return aside;
+}
+
+// Serialises opening (and repairing) between processes, so one never moves
+// aside the fresh suite another has just started.
+class OpenLock {
+ public:
+  explicit OpenLock(const path& container) {
+    fd_ = ::open((container / "defaults.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) return;
+    while (flock(fd_, LOCK_EX) != 0) {
+      if (errno != EINTR) {
+        ::close(fd_);
+        fd_ = -1;
+        return;
+      }
+    }
+  }
+  ~OpenLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  OpenLock(const OpenLock&) = delete;
+  OpenLock& operator=(const OpenLock&) = delete;
+  bool held() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
+// One registration domain per process, shared by every suite object. Never
+// destroyed, so a late reader at exit still finds it.
+struct RegistrationDomain {
+  std::mutex mutex;
+  std::map<std::string, DefaultsValue, std::less<>> values;
+};
+
+RegistrationDomain& registrationDomain() {
+  static auto* domain = new RegistrationDomain;
+  return *domain;
+}
+
+class SqliteDefaultsSuite final : public DefaultsSuite {
+ public:
+  explicit SqliteDefaultsSuite(Connection c) : c_(std::move(c)) {}
+
+  std::optional<DefaultsValue> value(std::string_view key) const override {
+    {
+      std::lock_guard lock(mutex_);
+      const Use use(c_.select);
+      sqlite3_bind_text(use.get(), 1, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
+      const int rc = sqlite3_step(use.get());
+      if (rc == SQLITE_ROW) return readValue(use.get(), 0);
+      if (rc != SQLITE_DONE) logFailure("read", key, rc);
+    }
+    auto& domain = registrationDomain();
+    std::lock_guard registered(domain.mutex);
+    const auto it = domain.values.find(key);
+    if (it == domain.values.end()) return std::nullopt;
+    return it->second;
+  }
+
+  bool setValue(std::string_view key, const std::optional<DefaultsValue>& value) override {
+    std::lock_guard lock(mutex_);
+    const Use use(value ? c_.upsert : c_.remove);
+    sqlite3_bind_text(use.get(), 1, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
+    std::string storage;
+    if (value) bindValue(use.get(), 2, *value, storage);
+    const int rc = sqlite3_step(use.get());
+    if (rc != SQLITE_DONE) {
+      logFailure("write", key, rc);
+      return false;
+    }
+    ++generation_;
+    return true;
+  }
+
+  void registerDefaults(const std::map<std::string, DefaultsValue, std::less<>>& values) override {
+    auto& domain = registrationDomain();
+    std::lock_guard lock(domain.mutex);
+    for (const auto& [key, value] : values) domain.values.insert_or_assign(key, value);
+  }
+
+  std::map<std::string, DefaultsValue, std::less<>> persistentDomain() const override {
+    std::lock_guard lock(mutex_);
+    std::map<std::string, DefaultsValue, std::less<>> domain;
+    const Use use(c_.all);
+    int rc;
+    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
+      if (auto value = readValue(use.get(), 1)) domain.emplace(columnBytes(use.get(), 0), std::move(*value));
+    }
+    if (rc != SQLITE_DONE) logFailure("read", "*", rc);
+    return domain;
+  }
+
+  std::uint64_t changeCount() const override {
+    std::lock_guard lock(mutex_);
+    // data_version moves only for other connections' commits; our own writes bump generation_.
+    const Use use(c_.dataVersion);
+    if (sqlite3_step(use.get()) == SQLITE_ROW) {
+      const auto version = sqlite3_column_int64(use.get(), 0);
+      if (version != lastDataVersion_) {
+        lastDataVersion_ = version;
+        ++generation_;
+      }
+    } else {
+      ++generation_;  // unknown: make callers read afresh
+    }
+    return generation_;
+  }
+
+ private:
+  void logFailure(const char* what, std::string_view key, int rc) const {
+    logWarning("settings suite: " + std::string(what) + " of \"" + std::string(key) + "\" failed: " + sqlite3_errstr(rc));
+  }
+
+  mutable std::mutex mutex_;
+  Connection c_;
+  mutable std::int64_t lastDataVersion_ = -1;
+  mutable std::uint64_t generation_ = 0;
+};
+
+std::optional<path> configHome() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  // XDG base directories must be absolute; a relative value is ignored.
+  if (xdg && xdg[0] == '/') return path(xdg);
+  const char* home = std::getenv("HOME");
+  if (home && home[0] == '/') return path(home) / ".config";
+  passwd entry{};
+  passwd* found = nullptr;
+  std::vector<char> buffer(16384);
+  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found || !found->pw_dir) return std::nullopt;
+  return path(found->pw_dir) / ".config";
+}
+
+}  // namespace
+
+std::optional<path> sharedContainer() {
+  const auto base = configHome();
+  if (!base) return std::nullopt;
+  std::error_code ec;
+  std::filesystem::create_directories(*base, ec);
+  auto container = *base / kApplicationGroup;
+  if (::mkdir(container.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
+  struct stat info {};
+  if (::stat(container.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
+  if (::access(container.c_str(), R_OK | W_OK | X_OK) != 0) return std::nullopt;
+  return container;
+}
+
+std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container) {
+  const OpenLock lock(container);
+  if (!lock.held()) return nullptr;
+  const auto file = container / kSuiteFileName;
+  Connection c;
+  auto outcome = connect(file, c);
+  if (outcome == Outcome::damaged) {
+    c = {};
+    const auto aside = keepAside(file);
+    if (!aside) {
+      logWarning("settings suite " + file.string() + " is damaged and could not be moved aside: " + std::strerror(errno));
+      return nullptr;
+    }
+    logWarning("settings suite " + file.string() + " was damaged; kept it as " + aside->string() + " and started a fresh suite");
+    outcome = connect(file, c);
+  }
+  if (outcome != Outcome::opened) return nullptr;
+  return std::make_shared<SqliteDefaultsSuite>(std::move(c));
+}
+
+std::shared_ptr<DefaultsSuite> openSharedSuite() {
+  const auto container = sharedContainer();
+  return container ? openSuiteIn(*container) : nullptr;
+}
+
+}  // namespace nimbra::platform

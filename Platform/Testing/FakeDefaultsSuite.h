@@ -1,0 +1,51 @@
+#pragma once
+// An in-memory defaults suite that records every write.
+
+#include <utility>
+
+#include "nimbra/platform/DefaultsSuite.h"
+
+namespace nimbra::testing {
+
+class FakeDefaultsSuite final : public platform::DefaultsSuite {
+ public:
+  using Domain = std::map<std::string, platform::DefaultsValue, std::less<>>;
+
+  Domain stored;
+  Domain registered;
+  // Every write in order: the key and what was written (nothing for a removal).
+  std::vector<std::pair<std::string, std::optional<platform::DefaultsValue>>> writes;
+  mutable int reads = 0;
+  std::uint64_t changes = 0;
+
+  std::optional<platform::DefaultsValue> value(std::string_view key) const override {
+    ++reads;
+    if (const auto it = stored.find(key); it != stored.end()) return it->second;
+    if (const auto it = registered.find(key); it != registered.end()) return it->second;
+    return std::nullopt;
+  }
+  bool setValue(std::string_view key, const std::optional<platform::DefaultsValue>& value) override {
+    writes.emplace_back(key, value);
+    ++changes;
+    if (value) {
+      stored.insert_or_assign(std::string(key), *value);
+    } else if (const auto it = stored.find(key); it != stored.end()) {
+      stored.erase(it);
+    }
+    return true;
+  }
+  void registerDefaults(const Domain& values) override {
+    for (const auto& [key, value] : values) registered.insert_or_assign(key, value);
+  }
+  Domain persistentDomain() const override { return stored; }
+  std::uint64_t changeCount() const override { return changes; }
+
+  // The keys written, in order.
+  std::vector<std::string> writtenKeys() const {
+    std::vector<std::string> keys;
+    for (const auto& write : writes) keys.push_back(write.first);
+    return keys;
+  }
+};
+
+}  // namespace nimbra::testing

@@ -1,0 +1,53 @@
+#pragma once
+// The key-value suite both processes share. Values keep their type; a
+// registration domain, held in memory per process, answers for absent keys.
+// Every read goes to the stored suite, so another process's writes are seen
+// by the next read. Safe to use from several threads.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace nimbra::platform {
+
+// Raw bytes, kept apart from text so each keeps its type.
+struct DefaultsData {
+  std::string bytes;
+  bool operator==(const DefaultsData&) const = default;
+};
+
+using DefaultsValue = std::variant<DefaultsData, bool, std::int64_t, std::string, std::vector<std::string>>;
+
+class DefaultsSuite {
+ public:
+  virtual ~DefaultsSuite() = default;
+
+  // The stored value, else the registered one, else nothing. A read that
+  // fails counts as absent.
+  virtual std::optional<DefaultsValue> value(std::string_view key) const = 0;
+  // Writing nothing removes the key. Atomic per key and durable once it
+  // returns true; false when the suite could not store it.
+  virtual bool setValue(std::string_view key, const std::optional<DefaultsValue>& value) = 0;
+  bool remove(std::string_view key) { return setValue(key, std::nullopt); }
+
+  // Adds to this process's registration domain; never stored.
+  virtual void registerDefaults(const std::map<std::string, DefaultsValue, std::less<>>& values) = 0;
+
+  // Every stored key and value, without the registered ones.
+  virtual std::map<std::string, DefaultsValue, std::less<>> persistentDomain() const = 0;
+
+  // Differs from the previous call's answer whenever this or another process
+  // has written the suite in between. Cheap enough to call on every request.
+  virtual std::uint64_t changeCount() const = 0;
+};
+
+// The suite in the application group's shared container; nullptr when the
+// container cannot be created or opened, or the suite does not open.
+std::shared_ptr<DefaultsSuite> openSharedSuite();
+
+}  // namespace nimbra::platform

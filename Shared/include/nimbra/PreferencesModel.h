@@ -1,0 +1,85 @@
+#pragma once
+// The companion app's editable copy of the shared settings. Every assignment
+// is written to the store at once, also when the value is unchanged; observers
+// hear of a property only when its value really changed. Main thread only.
+
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "nimbra/SettingsStore.h"
+#include "nimbra/platform/ApplicationBundles.h"
+
+namespace nimbra {
+
+class PreferencesModel {
+ public:
+  // The location given to addApp is not an application with an identifier.
+  struct NotAnApp : std::exception {
+    const char* what() const noexcept override { return "PreferencesModel::NotAnApp"; }
+    bool operator==(const NotAnApp&) const = default;
+  };
+
+  enum class Property { newItems, sendTo, openWith, groupNewItems, showUnopenableTypes, renameNewItems };
+  using Observer = std::function<void(Property)>;
+  using ObserverID = std::uint64_t;
+
+  // Loads the six properties from the store; the store is not read again.
+  PreferencesModel(SettingsStore store, std::shared_ptr<const platform::ApplicationBundles> bundles);
+
+  const std::vector<NewItem>& newItems() const { return newItems_; }
+  const std::vector<SendToEntry>& sendTo() const { return sendTo_; }
+  const std::vector<OpenWithEntry>& openWith() const { return openWith_; }
+  bool groupNewItems() const { return groupNewItems_; }
+  bool showUnopenableTypes() const { return showUnopenableTypes_; }
+  bool renameNewItems() const { return renameNewItems_; }
+  const SettingsStore& store() const { return store_; }
+
+  // The New list is stored without custom entries whose extension is not
+  // valid; the model keeps them so the window can still show them.
+  void setNewItems(std::vector<NewItem> items);
+  void setSendTo(std::vector<SendToEntry> entries);
+  void setOpenWith(std::vector<OpenWithEntry> entries);
+  void setGroupNewItems(bool value);
+  void setShowUnopenableTypes(bool value);
+  void setRenameNewItems(bool value);
+
+  ObserverID observe(Observer observer);
+  void removeObserver(ObserverID id);
+
+  // Appends an enabled custom text entry with a fresh id and no extension yet.
+  void addCustomType();
+  // Removes every entry with the item's id; built-in entries are never removed.
+  void removeCustomType(const NewItem& item);
+  // Moves the entries at `fromOffsets` to `toOffset`, counted before the move.
+  void moveNewItems(const std::set<std::size_t>& fromOffsets, std::size_t toOffset);
+  // Replaces the template of the text entry at `index`, keeping its executable flag.
+  void setTemplate(std::string text, std::size_t index);
+  // Appends the application at `location` unless listed already. Throws NotAnApp.
+  void addApp(const std::filesystem::path& location);
+
+ private:
+  template <class T>
+  void assign(T& field, T value, Property property);
+  void write(Property property);
+  void notify(Property property);
+
+  SettingsStore store_;
+  std::shared_ptr<const platform::ApplicationBundles> bundles_;
+  std::vector<NewItem> newItems_;
+  std::vector<SendToEntry> sendTo_;
+  std::vector<OpenWithEntry> openWith_;
+  bool groupNewItems_;
+  bool showUnopenableTypes_;
+  bool renameNewItems_;
+  std::map<ObserverID, Observer> observers_;
+  ObserverID nextObserver_ = 1;
+};
+
+}  // namespace nimbra

@@ -1,0 +1,73 @@
+#pragma once
+// The only way either process reads or writes the shared settings. It keeps
+// no copy of any value: every read goes to the suite and sees what the other
+// process last wrote. Copies share the suite.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "nimbra/NewItem.h"
+#include "nimbra/OpenWithEntry.h"
+#include "nimbra/SendTo.h"
+#include "nimbra/platform/DefaultsSuite.h"
+
+namespace nimbra {
+
+// Every key of the shared suite.
+namespace settingsKey {
+inline constexpr std::string_view newItems = "newItems";
+inline constexpr std::string_view sendTo = "sendTo";
+inline constexpr std::string_view openWith = "openWith";
+inline constexpr std::string_view groupNewItems = "groupNewItems";
+inline constexpr std::string_view showUnopenableTypes = "showUnopenableTypes";
+inline constexpr std::string_view renameNewItems = "renameNewItems";
+inline constexpr std::string_view schemaVersion = "schemaVersion";
+inline constexpr std::string_view pendingTransferItems = "pendingTransferItems";
+inline constexpr std::string_view pendingAliasFolder = "pendingAliasFolder";
+inline constexpr std::string_view pendingOpenPreferences = "pendingOpenPreferences";
+}  // namespace settingsKey
+
+class SettingsStore {
+ public:
+  static constexpr std::int64_t currentSchemaVersion = 1;
+
+  // Nothing when the shared suite could not be opened (null).
+  static std::optional<SettingsStore> open(std::shared_ptr<platform::DefaultsSuite> suite);
+
+  // Registers the switches' defaults and marks the schema version when the
+  // suite has no mark yet. `defaults` must not be null.
+  explicit SettingsStore(std::shared_ptr<platform::DefaultsSuite> defaults);
+
+  platform::DefaultsSuite& defaults() const { return *defaults_; }
+
+  // The complete lists. An unreadable stored list counts as absent; repairs
+  // live only in the returned value, nothing is written back.
+  std::vector<NewItem> newItems() const;
+  std::vector<SendToEntry> sendTo() const;
+  std::vector<OpenWithEntry> openWith() const;
+
+  // Stores a list as JSON data under its key.
+  void save(const std::vector<NewItem>& items);
+  void save(const std::vector<SendToEntry>& entries);
+  void save(const std::vector<OpenWithEntry>& entries);
+
+  // The key's boolean value; the registered default when absent.
+  bool boolForKey(std::string_view key) const;
+  void setBool(std::string_view key, bool value);
+
+  // Empty when absent or not an array of strings; writing an empty list removes the key.
+  std::vector<std::filesystem::path> pendingTransferItems() const;
+  void setPendingTransferItems(const std::vector<std::filesystem::path>& items);
+  // Writing nothing removes the key.
+  std::optional<std::filesystem::path> pendingAliasFolder() const;
+  void setPendingAliasFolder(const std::optional<std::filesystem::path>& folder);
+
+ private:
+  std::shared_ptr<platform::DefaultsSuite> defaults_;
+};
+
+}  // namespace nimbra

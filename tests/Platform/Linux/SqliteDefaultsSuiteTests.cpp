@@ -1,0 +1,290 @@
+#include "SqliteDefaultsSuite.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include "TemporaryDirectory.h"
+
+namespace nimbra::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using Domain = std::map<std::string, DefaultsValue, std::less<>>;
+
+class SqliteDefaultsSuiteTest : public ::testing::Test {
+ protected:
+  testing::TemporaryDirectory dir;
+
+  std::shared_ptr<DefaultsSuite> open() const {
+    auto suite = openSuiteIn(dir.path());
+    EXPECT_TRUE(suite);
+    return suite;
+  }
+  fs::path file() const { return dir.path() / kSuiteFileName; }
+  std::vector<fs::path> keptAside() const {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+      const auto name = entry.path().filename().string();
+      if (name.find(".damaged-") != std::string::npos && !name.ends_with("-wal") && !name.ends_with("-shm")) {
+        found.push_back(entry.path());
+      }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  }
+};
+
+std::string contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs `body` in a child process; its return value is the child's exit status.
+pid_t spawn(const std::function<int()>& body) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    int status = 99;
+    try {
+      status = body();
+    } catch (...) {
+    }
+    _exit(status);
+  }
+  return pid;
+}
+
+int exitStatus(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(SqliteDefaultsSuiteTest, ValuesKeepTheirTypeAndBytesAcrossConnections) {
+  const Domain values = {
+      {"data", DefaultsData{std::string("\0\xff[1]", 5)}},
+      {"emptyData", DefaultsData{}},
+      {"yes", true},
+      {"no", false},
+      {"min", std::numeric_limits<std::int64_t>::min()},
+      {"max", std::numeric_limits<std::int64_t>::max()},
+      {"text", std::string("Grüße \"1\"")},
+      {"emptyText", std::string()},
+      {"paths", std::vector<std::string>{"", "/a b", "/latin1-\xe9", std::string("nul\0inside", 10)}},
+      {"emptyArray", std::vector<std::string>{}},
+  };
+  {
+    const auto writer = open();
+    for (const auto& [key, value] : values) ASSERT_TRUE(writer->setValue(key, value)) << key;
+    EXPECT_EQ(writer->persistentDomain(), values);
+  }
+  const auto reader = open();
+  for (const auto& [key, value] : values) EXPECT_EQ(reader->value(key), value) << key;
+  EXPECT_EQ(reader->persistentDomain(), values);
+
+  // A new value may have another type; writing nothing removes the key.
+  ASSERT_TRUE(reader->setValue("yes", std::string("YES")));
+  ASSERT_TRUE(reader->remove("data"));
+  const auto third = open();
+  EXPECT_EQ(third->value("yes"), DefaultsValue(std::string("YES")));
+  EXPECT_FALSE(third->value("data"));
+  EXPECT_FALSE(third->persistentDomain().contains("data"));
+}
+
+TEST_F(SqliteDefaultsSuiteTest, RegisteredDefaultsAnswerForAbsentKeysInTheirProcessOnly) {
+  // Another process first, before anything is registered here.
+  int registered[2], checked[2];
+  ASSERT_EQ(pipe(registered), 0);
+  ASSERT_EQ(pipe(checked), 0);
+  const pid_t other = spawn([&]() -> int {
+    const auto suite = openSuiteIn(dir.path());
+    char byte;
+    if (!suite || read(registered[0], &byte, 1) != 1) return 2;
+    const int status = suite->value("registeredKey") ? 3 : 0;
+    return write(checked[1], "c", 1) == 1 ? status : 4;
+  });
+
+  const auto app = open();
+  const auto sameProcess = open();
+  app->registerDefaults({{"registeredKey", true}});
+  ASSERT_EQ(write(registered[1], "r", 1), 1);
+  char byte;
+  ASSERT_EQ(read(checked[0], &byte, 1), 1);
+  EXPECT_EQ(exitStatus(other), 0);
+  EXPECT_EQ(sameProcess->value("registeredKey"), DefaultsValue(true));
+  EXPECT_TRUE(app->persistentDomain().empty());
+
+  ASSERT_TRUE(sameProcess->setValue("registeredKey", false));
+  EXPECT_EQ(app->value("registeredKey"), DefaultsValue(false));
+  ASSERT_TRUE(sameProcess->remove("registeredKey"));
+  EXPECT_EQ(app->value("registeredKey"), DefaultsValue(true));
+}
+
+TEST_F(SqliteDefaultsSuiteTest, ChangeCountMovesWithEveryWriteFromAnyConnection) {
+  const auto reader = open();
+  const auto writer = open();
+  const auto first = reader->changeCount();
+  EXPECT_EQ(reader->changeCount(), first);
+
+  ASSERT_TRUE(writer->setValue("k", std::int64_t{1}));
+  const auto afterOther = reader->changeCount();
+  EXPECT_NE(afterOther, first);
+  EXPECT_EQ(reader->changeCount(), afterOther);
+
+  ASSERT_TRUE(reader->setValue("k", std::int64_t{2}));
+  EXPECT_NE(reader->changeCount(), afterOther);
+}
+
+TEST_F(SqliteDefaultsSuiteTest, ThreadsShareOneSuite) {
+  const auto suite = open();
+  std::atomic<int> failures = 0;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      const std::string key = "thread" + std::to_string(t);
+      for (std::int64_t i = 0; i < 200; ++i) {
+        if (!suite->setValue(key, i) || suite->value(key) != DefaultsValue(i)) ++failures;
+        suite->value("thread" + std::to_string((t + 1) % 4));
+        suite->changeCount();
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(failures, 0);
+  EXPECT_EQ(suite->persistentDomain().size(), 4u);
+}
+
+TEST_F(SqliteDefaultsSuiteTest, TwoProcessesInterleavingWritesLoseNothing) {
+  constexpr std::int64_t kRounds = 1500;
+  int start[2];
+  ASSERT_EQ(pipe(start), 0);
+  const auto writer = [&](int me) {
+    return [&, me]() -> int {
+      const auto suite = openSuiteIn(dir.path());
+      if (!suite) return 2;
+      char go;
+      if (read(start[0], &go, 1) != 1) return 3;
+      const std::string mine = "p" + std::to_string(me), theirs = "p" + std::to_string(1 - me);
+      std::int64_t seen = -1;
+      for (std::int64_t i = 0; i < kRounds; ++i) {
+        if (!suite->setValue(mine + "." + std::to_string(i), i) || !suite->setValue(mine + ".last", i)) return 4;
+        const auto other = suite->value(theirs + ".last");
+        const auto now = other ? std::get<std::int64_t>(*other) : -1;
+        if (now < seen) return 5;  // a value went back in time
+        seen = now;
+      }
+      return 0;
+    };
+  };
+  const pid_t first = spawn(writer(0));
+  const pid_t second = spawn(writer(1));
+  ASSERT_EQ(write(start[1], "go", 2), 2);
+  EXPECT_EQ(exitStatus(first), 0);
+  EXPECT_EQ(exitStatus(second), 0);
+
+  const auto domain = open()->persistentDomain();
+  EXPECT_EQ(domain.size(), static_cast<std::size_t>(2 * (kRounds + 1)));
+  for (const std::string p : {"p0", "p1"}) {
+    EXPECT_EQ(domain.at(p + ".last"), DefaultsValue(kRounds - 1));
+    for (std::int64_t i = 0; i < kRounds; ++i) ASSERT_EQ(domain.at(p + "." + std::to_string(i)), DefaultsValue(i)) << p << i;
+  }
+}
+
+TEST_F(SqliteDefaultsSuiteTest, AWriterKilledMidWriteLeavesTheOldValueOrTheNew) {
+  constexpr std::size_t kSize = 512 * 1024;
+  std::mt19937 random(std::random_device{}());
+  for (int round = 0; round < 6; ++round) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = spawn([&]() -> int {
+      const auto suite = openSuiteIn(dir.path());
+      if (!suite) return 2;
+      for (unsigned i = 0;; ++i) {
+        if (!suite->setValue("blob", DefaultsData{std::string(kSize, static_cast<char>('a' + i % 26))})) return 3;
+        if (i == 0 && write(ready[1], "w", 1) != 1) return 4;
+      }
+    });
+    char byte;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    close(ready[0]);
+    close(ready[1]);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+    kill(child, SIGKILL);
+    ASSERT_EQ(exitStatus(child), -1);
+
+    const auto suite = open();
+    ASSERT_TRUE(suite);
+    const auto blob = suite->value("blob");
+    ASSERT_TRUE(blob);
+    const auto& bytes = std::get<DefaultsData>(*blob).bytes;
+    ASSERT_EQ(bytes.size(), kSize);
+    EXPECT_EQ(bytes.find_first_not_of(bytes[0]), std::string::npos);
+    EXPECT_TRUE(suite->setValue("after", std::int64_t{round}));
+  }
+  EXPECT_TRUE(keptAside().empty());
+}
+
+TEST_F(SqliteDefaultsSuiteTest, ADamagedFileIsKeptAsideAndAFreshSuiteStarts) {
+  const std::string garbage = "this is not a database, just some bytes that were here before\n";
+  std::ofstream(file(), std::ios::binary) << garbage;
+  auto suite = open();
+  ASSERT_TRUE(suite);
+  EXPECT_TRUE(suite->persistentDomain().empty());
+  EXPECT_TRUE(suite->setValue("k", true));
+  ASSERT_EQ(keptAside().size(), 1u);
+  EXPECT_EQ(contents(keptAside()[0]), garbage);
+  suite.reset();
+
+  // A truncated suite: enough values for many pages, then half of the file cut off.
+  {
+    const auto filled = open();
+    for (int i = 0; i < 200; ++i) ASSERT_TRUE(filled->setValue("key" + std::to_string(i), DefaultsData{std::string(2000, 'x')}));
+  }
+  ASSERT_FALSE(fs::exists(file().string() + "-wal"));
+  const auto full = contents(file());
+  fs::resize_file(file(), full.size() / 2);
+
+  suite = open();
+  ASSERT_TRUE(suite);
+  EXPECT_TRUE(suite->persistentDomain().empty());
+  EXPECT_TRUE(suite->setValue("k", false));
+  EXPECT_EQ(open()->value("k"), DefaultsValue(false));
+  const auto aside = keptAside();
+  ASSERT_EQ(aside.size(), 2u);  // the earlier one is not overwritten
+  EXPECT_EQ(contents(aside[0]), garbage);
+  EXPECT_EQ(contents(aside[1]), full.substr(0, full.size() / 2));
+}
+
+TEST_F(SqliteDefaultsSuiteTest, ASuiteThatCannotBeOpenedIsLeftAlone) {
+  fs::create_directory(file());
+  EXPECT_FALSE(openSuiteIn(dir.path()));
+  EXPECT_TRUE(fs::is_directory(file()));
+  EXPECT_TRUE(keptAside().empty());
+}
+
+TEST_F(SqliteDefaultsSuiteTest, TheContainerLivesInTheConfigurationFolder) {
+  const auto config = dir.path() / "config";
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  const auto container = sharedContainer();
+  ASSERT_EQ(container, config / "K4W81H3Q06.ai.corvane.nimbra");
+  EXPECT_EQ(fs::status(*container).permissions(), fs::perms::owner_all);
+  ASSERT_TRUE(openSharedSuite());
+  EXPECT_TRUE(fs::exists(*container / kSuiteFileName));
+
+  // A file where the folder should be: the container is missing, no suite.
+  const auto blocked = dir.path() / "blocked";
+  std::ofstream(blocked) << "x";
+  setenv("XDG_CONFIG_HOME", blocked.c_str(), 1);
+  EXPECT_FALSE(sharedContainer());
+  EXPECT_FALSE(openSharedSuite());
+  unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace nimbra::platform
