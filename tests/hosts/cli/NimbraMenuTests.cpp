@@ -2,15 +2,46 @@
 
 #include <nlohmann/json.hpp>
 
+#include <fstream>
+
 #include "CommandTestSupport.h"
 
 namespace nimbra::testing {
 namespace {
 
+// A private world: home, settings and desktop entries of the test's own.
+class World {
+ public:
+  World() {
+    std::filesystem::create_directories(home_.path() / ".local/share/applications");
+  }
+  void installApp(const std::string& desktopID, const std::string& name, const std::string& mimeTypes = "") {
+    const auto apps = home_.path() / ".local/share/applications";
+    std::ofstream(apps / desktopID) << "[Desktop Entry]\nType=Application\nName=" << name
+                                    << "\nExec=/bin/true %F\nMimeType=" << mimeTypes << "\n";
+    ASSERT_EQ(std::system(("update-desktop-database " + apps.string()).c_str()), 0);
+  }
+  std::vector<std::string> env(bool reachableStore = true) const {
+    const auto config = reachableStore ? home_.path() / ".config" : home_.path() / "not-a-folder";
+    if (!reachableStore) std::ofstream(config) << "a file where the settings folder should be";
+    return {"HOME=" + home_.path().string(), "XDG_CONFIG_HOME=" + config.string(),
+            "XDG_DATA_HOME=" + (home_.path() / ".local/share").string(),
+            "XDG_DATA_DIRS=/nonexistent-nimbra:/usr/share", "LANG=C.UTF-8", "LC_ALL=", "LANGUAGE="};
+  }
+  const std::filesystem::path& home() const { return home_.path(); }
+
+ private:
+  TempDir home_;
+};
+
 CommandResult menu(std::vector<std::string> args, std::vector<std::string> env = {}) {
-  env.emplace_back("LANG=C.UTF-8");
-  env.emplace_back("LC_ALL=");
-  return runProgram(builtProgram("nimbra-menu"), args, env);
+  static const World empty;
+  auto full = empty.env();
+  for (const auto& extra : env) {
+    std::erase_if(full, [&](const std::string& e) { return e.substr(0, e.find('=')) == extra.substr(0, extra.find('=')); });
+    full.push_back(extra);
+  }
+  return runProgram(builtProgram("nimbra-menu"), args, full);
 }
 
 TEST(NimbraMenu, PrintsTheContainerMenuAsIndentedText) {
@@ -63,6 +94,40 @@ TEST(NimbraMenu, ItemsMenuOffersSendToAndLocalises) {
 
   const auto german = menu({"items"}, {"LANG=de_DE.UTF-8"});
   EXPECT_EQ(german.out.substr(0, german.out.find('\n')), "Senden an \u25B8");
+}
+
+TEST(NimbraMenu, UnreachableStoreGivesFinishSetupForEveryKind) {
+  World world;
+  for (const auto* kind : {"items", "container", "sidebar", "toolbar", "7"}) {
+    const auto r = runProgram(builtProgram("nimbra-menu"), {kind}, world.env(/*reachableStore=*/false));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "[0] Finish Setting Up Nimbra…\n") << kind;
+  }
+}
+
+TEST(NimbraMenu, InstalledApplicationsAppearUnderOpenWith) {
+  World world;
+  world.installApp("code.desktop", "Code - OSS");
+  world.installApp("org.example.Notes.desktop", "Example Notes");
+  const auto env = world.env();
+  // Nothing is listed for the unknown app until it is in the Open with list.
+  EXPECT_EQ(runProgram(builtProgram("nimbra-menu"), {"sidebar"}, env).out,
+            "Open Folder with ▸\n  [0] Visual Studio Code\n");
+  const auto list = world.home() / "openWith.json";
+  std::ofstream(list) << R"([{"bundleID":"org.example.Notes","enabled":true,"isKnown":false},)"
+                      << R"({"bundleID":"com.microsoft.VSCode","enabled":true,"isKnown":true}])";
+  ASSERT_EQ(runProgram(builtProgram("nimbra-defaults"), {"write", "openWith", "-data-file", list.string()}, env).status, 0);
+
+  const auto folder = world.home().string();
+  EXPECT_EQ(runProgram(builtProgram("nimbra-menu"), {"sidebar"}, env).out,
+            "Open Folder with ▸\n  [0] Example Notes\n  [1] Visual Studio Code\n");
+  const auto items = runProgram(builtProgram("nimbra-menu"), {"items", "--select", folder}, env).out;
+  EXPECT_NE(items.find("  [5] Example Notes\n"), std::string::npos) << items;
+  // A file in the selection: no Open with.
+  const auto file = runProgram(builtProgram("nimbra-menu"), {"items", "--select", folder, "--select", list.string()}, env).out;
+  EXPECT_EQ(file.find("Open Folder with"), std::string::npos) << file;
+  const auto container = runProgram(builtProgram("nimbra-menu"), {"container", "--target", folder}, env).out;
+  EXPECT_NE(container.find("Open Folder with ▸\n  [4] Example Notes"), std::string::npos) << container;
 }
 
 TEST(NimbraMenu, RejectsBadArgumentsWithUsage) {
