@@ -6,7 +6,6 @@
 #include <stdio.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -15,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -145,15 +145,37 @@ class TreeCopier {
     try {
       copyAt(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), from, to, DT_UNKNOWN);
     } catch (...) {
-      // Only what this copy made goes: its top was claimed exclusively.
-      if (madeTop_) removeQuietly(to);
+      undo();
       throw;
     }
   }
 
-  static void removeQuietly(const fs::path& path);
+  // Removes exactly what this copy made, newest first. Whatever another process put
+  // into a folder of the copy meanwhile stays, and with it that folder.
+  void undo() noexcept {
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+      const int flags = it->isFolder ? AT_REMOVEDIR : 0;
+      if (::unlinkat(AT_FDCWD, it->path.c_str(), flags) == 0 || errno != EACCES) continue;
+      // A read-only folder of the copy (never the caller's folder that holds the
+      // top): open it up to take its contents out.
+      if (it == std::prev(made_.rend())) continue;
+      const auto parent = it->path.parent_path();
+      struct stat st {};
+      if (::stat(parent.c_str(), &st) == 0 && ::chmod(parent.c_str(), (st.st_mode & 07777) | S_IRWXU) == 0) {
+        ::unlinkat(AT_FDCWD, it->path.c_str(), flags);
+      }
+    }
+    made_.clear();
+  }
 
  private:
+  struct Made {
+    fs::path path;
+    bool isFolder;
+  };
+
+  bool needsChmod(mode_t mode) const { return (mode & 07000) != 0 || (mode & umask_) != 0; }
+
   void copyAt(int srcDir, const char* srcName, int dstDir, const char* dstName, const fs::path& srcPath,
               const fs::path& dstPath, unsigned char typeHint) {
     const bool top = srcDir == AT_FDCWD;
@@ -180,7 +202,7 @@ class TreeCopier {
     if (S_ISDIR(st.st_mode)) {
       // Owner-only until filled, so a read-only source folder can still be filled in.
       if (::mkdirat(dstDir, dstName, 0700) != 0) fail(errno, "cannot create folder", dstPath);
-      if (top) madeTop_ = true;
+      made_.push_back({dstPath, true});
       Fd dst(::openat(dstDir, dstName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
       if (!dst) fail(errno, "cannot open", dstPath);
       for (const auto& entry : listDirectory(src.get(), srcPath)) {
@@ -190,11 +212,11 @@ class TreeCopier {
       if (::fchmod(dst.get(), st.st_mode & 07777) != 0) fail(errno, "cannot set permissions", dstPath);
       if (::futimens(dst.get(), times) != 0) fail(errno, "cannot set times", dstPath);
     } else if (S_ISREG(st.st_mode)) {
-      copyFile(src.get(), st, dstDir, dstName, srcPath, dstPath, top);
+      copyFile(src.get(), st, dstDir, dstName, srcPath, dstPath);
     } else if (S_ISLNK(st.st_mode)) {
       const auto target = readLink(srcDir, srcName, srcPath, static_cast<std::size_t>(st.st_size));
       if (::symlinkat(target.c_str(), dstDir, dstName) != 0) fail(errno, "cannot create link", dstPath);
-      if (top) madeTop_ = true;
+      made_.push_back({dstPath, false});
       // Not every file system keeps link times; the link itself is what matters.
       (void)::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW);
     } else {
@@ -202,8 +224,8 @@ class TreeCopier {
       if (::mknodat(dstDir, dstName, st.st_mode & (S_IFMT | 07777), st.st_rdev) != 0) {
         fail(errno, "cannot create node", dstPath);
       }
-      if (top) madeTop_ = true;
-      if ((st.st_mode & 07777 & umask_) != 0 && ::fchmodat(dstDir, dstName, st.st_mode & 07777, 0) != 0) {
+      made_.push_back({dstPath, false});
+      if (needsChmod(st.st_mode & 07777) && ::fchmodat(dstDir, dstName, st.st_mode & 07777, 0) != 0) {
         fail(errno, "cannot set permissions", dstPath);
       }
       if (::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot set times", dstPath);
@@ -211,29 +233,23 @@ class TreeCopier {
   }
 
   void copyFile(int src, const struct stat& st, int dstDir, const char* dstName, const fs::path& srcPath,
-                const fs::path& dstPath, bool top) {
+                const fs::path& dstPath) {
     const mode_t mode = st.st_mode & 07777;
     Fd dst(::openat(dstDir, dstName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777));
     if (!dst) fail(errno, "cannot create file", dstPath);
-    if (top) madeTop_ = true;
-    try {
-      copyData(src, dst.get(), st.st_size, srcPath, dstPath);
-      // The umask may have taken bits away, and special bits need an explicit change.
-      if (((mode & 0777 & ~umask_) != mode) && ::fchmod(dst.get(), mode) != 0) {
-        fail(errno, "cannot set permissions", dstPath);
-      }
-      const timespec times[2] = {st.st_atim, st.st_mtim};
-      if (::futimens(dst.get(), times) != 0) fail(errno, "cannot set times", dstPath);
-      if (dst.close() != 0) fail(errno, "cannot write", dstPath);
-    } catch (...) {
-      dst.reset();
-      if (!top) ::unlinkat(dstDir, dstName, 0);
-      throw;
-    }
+    made_.push_back({dstPath, false});
+    copyData(src, dst.get(), st.st_size, srcPath, dstPath);
+    // The umask may have taken bits away, and special bits need an explicit change.
+    if (needsChmod(mode) && ::fchmod(dst.get(), mode) != 0) fail(errno, "cannot set permissions", dstPath);
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    if (::futimens(dst.get(), times) != 0) fail(errno, "cannot set times", dstPath);
+    if (dst.close() != 0) fail(errno, "cannot write", dstPath);
   }
 
-  // Fastest first: a shared-extent clone, then an in-kernel copy, then read/write.
-  // A method a file system refuses is not tried again for the rest of the tree.
+  // Copies the `size` bytes the file had when it was opened (a file growing meanwhile
+  // is caught by the check after a move). Fastest first: a shared-extent clone, then
+  // an in-kernel copy, then read and write. A method the file systems refuse is not
+  // tried again for the rest of the tree.
   void copyData(int in, int out, off_t size, const fs::path& srcPath, const fs::path& dstPath) {
     if (size == 0) return;
     if (tryClone_) {
@@ -249,8 +265,7 @@ class TreeCopier {
       }
       if (n == 0) {
         if (copied > 0) return;  // the file shrank meanwhile
-        // Some file systems report 0 for files with content; let read() decide.
-        break;
+        break;                   // some file systems report 0 for files with content; read() decides
       }
       if (errno == EINTR) continue;
       if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EPERM ||
@@ -260,10 +275,11 @@ class TreeCopier {
       }
       fail(errno, "cannot copy", srcPath, dstPath);
     }
-    if (copied >= size && tryCopyRange_) return;
+    // Both offsets have moved past what was copied in the kernel.
     if (buffer_.empty()) buffer_.resize(256 * 1024);
-    for (;;) {
-      const ssize_t n = ::read(in, buffer_.data(), buffer_.size());
+    while (copied < size) {
+      const auto want = static_cast<std::size_t>(std::min<off_t>(size - copied, static_cast<off_t>(buffer_.size())));
+      const ssize_t n = ::read(in, buffer_.data(), want);
       if (n < 0) {
         if (errno == EINTR) continue;
         fail(errno, "cannot read", srcPath);
@@ -277,11 +293,12 @@ class TreeCopier {
         }
         written += w;
       }
+      copied += n;
     }
   }
 
   mode_t umask_;
-  bool madeTop_ = false;
+  std::vector<Made> made_;
   bool tryClone_ = true;
   bool tryCopyRange_ = true;
   std::vector<char> buffer_;
@@ -320,14 +337,6 @@ class TreeRemover {
     return dir;
   }
 };
-
-void TreeCopier::removeQuietly(const fs::path& path) {
-  try {
-    TreeRemover::remove(path);
-  } catch (const fs::filesystem_error&) {
-    // The original failure is the one worth reporting.
-  }
-}
 
 // Whether `copy` holds every entry of `source` with the same type, size and link
 // target, and nothing else.
@@ -486,10 +495,7 @@ class SystemFileOperations final : public FileOperations {
   void moveByCopying(const fs::path& from, const fs::path& to) {
     // The source must be removable afterwards, or the move would end as a copy.
     const auto parent = from.has_parent_path() ? from.parent_path() : fs::path(".");
-    struct statvfs volume {};
-    if (::statvfs(parent.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY)) {
-      fail(EROFS, "cannot move", from, to);
-    }
+    // EROFS for a read-only file system, EACCES without write permission.
     if (::faccessat(AT_FDCWD, parent.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail(errno, "cannot move", from, to);
     struct stat ps {}, fst {};
     if (::stat(parent.c_str(), &ps) == 0 && (ps.st_mode & S_ISVTX) && ::lstat(from.c_str(), &fst) == 0 &&
@@ -497,16 +503,17 @@ class SystemFileOperations final : public FileOperations {
       fail(EPERM, "cannot move", from, to);
     }
 
-    TreeCopier().copy(from, to);
+    TreeCopier copier;
+    copier.copy(from, to);
     bool complete = false;
     try {
       complete = TreeComparer::same(from, to);
     } catch (...) {
-      TreeCopier::removeQuietly(to);
+      copier.undo();
       throw;
     }
     if (!complete) {
-      TreeCopier::removeQuietly(to);
+      copier.undo();
       fail(EIO, "copy differs from its source", from, to);
     }
     TreeRemover::remove(from);
