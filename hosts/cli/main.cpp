@@ -10,6 +10,7 @@
 #include "MenuPrinter.h"
 #include "nimbra/extension/ExtensionResources.h"
 #include "nimbra/extension/MenuBuilder.h"
+#include "nimbra/extension/NewItemCreator.h"
 #include "nimbra/platform/GioContentTypes.h"
 #include "nimbra/platform/Packages.h"
 
@@ -37,7 +38,9 @@ MenuInputs defaultInputs(const cli::Arguments& args) {
   inputs.sendTo = SendToEntry::defaults();
   inputs.openWith = OpenWithEntry::defaults();
   inputs.canOpen = [](const NewItem&) { return false; };
-  inputs.templateExists = [](std::string_view) { return true; };
+  inputs.templateExists = [](std::string_view resource) {
+    return extension::NewItemCreator::templateURL(resource).has_value();
+  };
   inputs.locator = std::make_shared<NoApplications>();
   inputs.selectionIsFoldersOnly = isFoldersOnly(args.selection);
   return inputs;

@@ -326,18 +326,17 @@ TEST_F(NewItemCreatorTest, ConcurrentCreationsGetDistinctNamesAndReplaceNothing)
   EXPECT_EQ(namesIn(folder).size(), all.size());
 }
 
-// The shipped templates: present for the Office formats, copied byte for byte.
-TEST(NewItemCreatorShippedTemplates, OfficeTemplatesAreShippedAndIWorkOnesAreNot) {
+// The shipped templates: one for every bundled built-in entry, copied byte for byte.
+TEST(NewItemCreatorShippedTemplates, EveryBundledBuiltInHasItsTemplate) {
   const char* bin = std::getenv("NIMBRA_BIN_DIR");
   ASSERT_NE(bin, nullptr);
   const auto templates = fs::path(bin).parent_path() / "share" / "nimbra" / "extension" / "Templates";
-  for (const char* resource : {"blank.docx", "blank.xlsx", "blank.pptx"}) {
-    const auto found = templateURL(resource, templates);
-    ASSERT_TRUE(found) << resource;
-    EXPECT_EQ(readText(*found).substr(0, 4), "PK\x03\x04") << resource;
-  }
-  for (const char* resource : {"blank.pages", "blank.numbers", "blank.key"}) {
-    EXPECT_EQ(templateURL(resource, templates), std::nullopt) << resource;
+  for (const auto& item : NewItem::builtIns()) {
+    const auto* bundled = item.kind.as<NewItemKind::Bundled>();
+    if (bundled == nullptr) continue;
+    const auto found = templateURL(bundled->resource, templates);
+    ASSERT_TRUE(found) << bundled->resource;
+    EXPECT_EQ(readText(*found).substr(0, 4), "PK\x03\x04") << bundled->resource;
   }
 
   TemporaryFolder tmp;
