@@ -447,7 +447,8 @@ class SystemFileOperations final : public FileOperations {
   }
 
   void setPermissions(const fs::path& path, fs::perms permissions) override {
-    if (::chmod(path.c_str(), static_cast<mode_t>(permissions) & 07777) != 0) {
+    // Never through a link: a name swapped for a link must not change another file.
+    if (::fchmodat(AT_FDCWD, path.c_str(), static_cast<mode_t>(permissions) & 07777, AT_SYMLINK_NOFOLLOW) != 0) {
       fail(errno, "cannot set permissions", path);
     }
   }

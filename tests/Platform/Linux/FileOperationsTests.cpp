@@ -170,6 +170,9 @@ TEST_F(FileOperationsTest, CreatedFilesFollowTheUmaskAndPermissionsAreSetExactly
   files.setPermissions(tmp / "f", fs::perms(0755));
   EXPECT_EQ(modeOf(tmp / "f"), 0755u);
   EXPECT_EQ(errorOf([&] { files.setPermissions(tmp / "missing", fs::perms(0755)); }), ENOENT);
+  fs::create_symlink(tmp / "d", tmp / "link");
+  EXPECT_NE(errorOf([&] { files.setPermissions(tmp / "link", fs::perms(0777)); }), 0);
+  EXPECT_EQ(modeOf(tmp / "d"), 0750u);
 }
 
 TEST_F(FileOperationsTest, OverlongNamesFailWithTheFileSystemsErrorAndAreNotShortened) {
@@ -281,7 +284,9 @@ TEST_F(FileOperationsTest, NamesTakenInsideACopyMeanwhileAreNeverReplaced) {
   EXPECT_EQ(error, theirs.empty() ? 0 : EEXIST);
   for (const auto& name : theirs) EXPECT_EQ(readText(name), "theirs") << name;
   // A failed copy takes back only its own files.
-  if (error == EEXIST) EXPECT_EQ(std::distance(fs::directory_iterator(copy), fs::directory_iterator()), std::ssize(theirs));
+  if (error == EEXIST) {
+    EXPECT_EQ(std::distance(fs::directory_iterator(copy), fs::directory_iterator()), std::ssize(theirs));
+  }
 }
 
 TEST_F(FileOperationsTest, ManyThreadsCreatingOneNameGetOneWinnerAndNoReplacement) {

@@ -36,7 +36,7 @@ class FileOperations {
   virtual void createDirectory(const std::filesystem::path& path) = 0;
   // A new symbolic link at `path` holding `target` as given; fails if anything is there.
   virtual void createSymbolicLink(const std::filesystem::path& path, const std::filesystem::path& target) = 0;
-  // Sets the permission bits exactly (no umask), following a final symbolic link.
+  // Sets the permission bits exactly (no umask). A symbolic link is refused, never followed.
   virtual void setPermissions(const std::filesystem::path& path, std::filesystem::perms permissions) = 0;
 
   // Copies the item at `from` (file, folder tree, symbolic link as a link, fifo or
