@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -225,7 +224,8 @@ class TreeCopier {
         fail(errno, "cannot create node", dstPath);
       }
       made_.push_back({dstPath, false});
-      if (needsChmod(st.st_mode & 07777) && ::fchmodat(dstDir, dstName, st.st_mode & 07777, 0) != 0) {
+      const mode_t mode = st.st_mode & 07777;
+      if (needsChmod(mode) && ::fchmodat(dstDir, dstName, mode, AT_SYMLINK_NOFOLLOW) != 0) {
         fail(errno, "cannot set permissions", dstPath);
       }
       if (::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot set times", dstPath);
@@ -330,7 +330,7 @@ class TreeRemover {
     struct stat st {};
     if (::fstatat(parentFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", path);
     if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU) {
-      ::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, 0);
+      ::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
     }
     Fd dir(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!dir) fail(errno, "cannot open", path);

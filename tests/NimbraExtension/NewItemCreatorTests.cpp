@@ -26,10 +26,8 @@ using nimbra::extension::NewItemCreator::CreatorError;
 using nimbra::extension::NewItemCreator::datedFolderName;
 using nimbra::extension::NewItemCreator::emptyZipData;
 using nimbra::extension::NewItemCreator::templateURL;
-using nimbra::testing::makeReadOnly;
 using nimbra::testing::readText;
 using nimbra::testing::RecordingFileOperations;
-using nimbra::testing::runWithPrivateMounts;
 using nimbra::testing::TemporaryFolder;
 using nimbra::testing::writeText;
 
@@ -261,20 +259,6 @@ TEST_F(NewItemCreatorTest, OverlongNamesFailWithTheFileSystemsErrorNotShortened)
     EXPECT_EQ(e.code().value(), ENAMETOOLONG);
   }
   EXPECT_TRUE(fs::is_empty(folder));
-}
-
-TEST_F(NewItemCreatorTest, AReadOnlyFolderFailsWithTheFileSystemsError) {
-  const auto status = runWithPrivateMounts([&] {
-    if (!makeReadOnly(folder)) return 125;
-    try {
-      make(textItem("txt"));
-    } catch (const fs::filesystem_error& e) {
-      return e.code().value() == EROFS ? 0 : 11;
-    }
-    return 12;
-  });
-  if (!status) GTEST_SKIP() << "no read-only mounts here";
-  EXPECT_EQ(*status, 0);
 }
 
 TEST_F(NewItemCreatorTest, TemplateLookupStaysInsideTheTemplatesFolder) {

@@ -14,11 +14,9 @@
 namespace fs = std::filesystem;
 using nimbra::SendToPerformer::IntoItself;
 using nimbra::SendToPerformer::perform;
-using nimbra::testing::makeReadOnly;
 using nimbra::testing::otherFileSystem;
 using nimbra::testing::readText;
 using nimbra::testing::RecordingFileOperations;
-using nimbra::testing::runWithPrivateMounts;
 using nimbra::testing::TemporaryFolder;
 using nimbra::testing::writeText;
 
@@ -176,23 +174,6 @@ TEST_F(SendToPerformerTest, NoItemsDoNothing) {
   RecordingFileOperations recording(files);
   EXPECT_TRUE(perform({}, tmp / "missing", true, recording).empty());
   EXPECT_TRUE(recording.calls.empty());
-}
-
-TEST_F(SendToPerformerTest, AReadOnlyDestinationFailsWithTheFileSystemsError) {
-  writeText(src / "a.txt", "a");
-  const auto item = src / "a.txt";
-  const auto destination = dest;
-  const auto status = runWithPrivateMounts([&] {
-    if (!makeReadOnly(destination)) return 125;
-    try {
-      perform({item}, destination, true, *nimbra::platform::systemFileOperations());
-    } catch (const fs::filesystem_error& e) {
-      return e.code().value() == EROFS && fs::exists(item) ? 0 : 11;
-    }
-    return 12;
-  });
-  if (!status) GTEST_SKIP() << "no read-only mounts here";
-  EXPECT_EQ(*status, 0);
 }
 
 // Several processes send a file of the same name into one folder at once. Each one
