@@ -1,0 +1,531 @@
+#include "nimbra/platform/FileOperations.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <stdio.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "nimbra/platform/Packages.h"
+
+namespace nimbra::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void fail(int error, const char* what, const fs::path& path) {
+  throw fs::filesystem_error(what, path, std::error_code(error, std::generic_category()));
+}
+
+[[noreturn]] void fail(int error, const char* what, const fs::path& from, const fs::path& to) {
+  throw fs::filesystem_error(what, from, to, std::error_code(error, std::generic_category()));
+}
+
+class Fd {
+ public:
+  Fd() = default;
+  explicit Fd(int fd) : fd_(fd) {}
+  Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Fd& operator=(Fd&& other) noexcept {
+    reset(std::exchange(other.fd_, -1));
+    return *this;
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() { reset(); }
+
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  void reset(int fd = -1) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
+  // Closes now and reports the error, which matters for written files (NFS, quotas).
+  int close() { return ::close(std::exchange(fd_, -1)); }
+
+ private:
+  int fd_ = -1;
+};
+
+// "a/b/" and "a/b" name the same item, but the trailing separator would make the
+// kernel follow a final symbolic link.
+fs::path withoutTrailingSeparator(const fs::path& path) {
+  if (!path.has_filename() && path.has_relative_path()) return path.parent_path();
+  return path;
+}
+
+bool isInside(const fs::path& inner, const fs::path& outer) {
+  const auto& i = inner.native();
+  const auto& o = outer.native();
+  if (i == o) return true;
+  if (o.ends_with('/')) return i.starts_with(o);
+  return i.size() > o.size() && i.starts_with(o) && i[o.size()] == '/';
+}
+
+fs::path resolvedPath(const fs::path& path) {
+  std::error_code ec;
+  fs::path absolute = path.is_absolute() ? path : fs::current_path(ec) / path;
+  absolute = withoutTrailingSeparator(absolute.lexically_normal());
+  auto resolved = fs::weakly_canonical(absolute, ec);
+  if (ec) return absolute;
+  return withoutTrailingSeparator(resolved);
+}
+
+// The calling process' umask, read without changing it (umask(2) can only swap).
+mode_t currentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.starts_with("Umask:")) return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+  }
+  return 022;
+}
+
+struct Entry {
+  std::string name;
+  unsigned char type;  // DT_*
+};
+
+// Every entry of an open directory but "." and "..", from its start.
+std::vector<Entry> listDirectory(int dirFd, const fs::path& path) {
+  if (::lseek(dirFd, 0, SEEK_SET) != 0) fail(errno, "cannot read folder", path);
+  std::vector<Entry> entries;
+  alignas(dirent64) char buffer[32 * 1024];
+  for (;;) {
+    const ssize_t n = ::getdents64(dirFd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      fail(errno, "cannot read folder", path);
+    }
+    if (n == 0) break;
+    for (ssize_t offset = 0; offset < n;) {
+      const auto* entry = reinterpret_cast<const dirent64*>(buffer + offset);
+      offset += entry->d_reclen;
+      const std::string_view name = entry->d_name;
+      if (name == "." || name == "..") continue;
+      entries.push_back({std::string(name), entry->d_type});
+    }
+  }
+  return entries;
+}
+
+std::string readLink(int dirFd, const char* name, const fs::path& path, std::size_t sizeHint) {
+  std::string target(std::max<std::size_t>(sizeHint, 64) + 1, '\0');
+  for (;;) {
+    const ssize_t n = ::readlinkat(dirFd, name, target.data(), target.size());
+    if (n < 0) fail(errno, "cannot read link", path);
+    if (static_cast<std::size_t>(n) < target.size()) {
+      target.resize(static_cast<std::size_t>(n));
+      return target;
+    }
+    target.resize(target.size() * 2);
+  }
+}
+
+// Copies one item and, for folders, everything under it. Names are claimed with
+// exclusive creation only; a name that exists fails the copy.
+class TreeCopier {
+ public:
+  TreeCopier() : umask_(currentUmask()) {}
+
+  void copy(const fs::path& from, const fs::path& to) {
+    try {
+      copyAt(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), from, to, DT_UNKNOWN);
+    } catch (...) {
+      undo();
+      throw;
+    }
+  }
+
+  // Removes exactly what this copy made, newest first. Whatever another process put
+  // into a folder of the copy meanwhile stays, and with it that folder.
+  void undo() noexcept {
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+      const int flags = it->isFolder ? AT_REMOVEDIR : 0;
+      if (::unlinkat(AT_FDCWD, it->path.c_str(), flags) == 0 || errno != EACCES) continue;
+      // A read-only folder of the copy (never the caller's folder that holds the
+      // top): open it up to take its contents out.
+      if (it == std::prev(made_.rend())) continue;
+      const auto parent = it->path.parent_path();
+      struct stat st {};
+      if (::stat(parent.c_str(), &st) == 0 && ::chmod(parent.c_str(), (st.st_mode & 07777) | S_IRWXU) == 0) {
+        ::unlinkat(AT_FDCWD, it->path.c_str(), flags);
+      }
+    }
+    made_.clear();
+  }
+
+ private:
+  struct Made {
+    fs::path path;
+    bool isFolder;
+  };
+
+  bool needsChmod(mode_t mode) const { return (mode & 07000) != 0 || (mode & umask_) != 0; }
+
+  void copyAt(int srcDir, const char* srcName, int dstDir, const char* dstName, const fs::path& srcPath,
+              const fs::path& dstPath, unsigned char typeHint) {
+    const bool top = srcDir == AT_FDCWD;
+    struct stat st {};
+    Fd src;
+    if (typeHint == DT_REG || typeHint == DT_DIR) {
+      // O_NONBLOCK: a fifo swapped in for the file must not block the copy.
+      src = Fd(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+      if (!src) fail(errno, "cannot open", srcPath);
+      if (::fstat(src.get(), &st) != 0) fail(errno, "cannot read attributes", srcPath);
+    } else {
+      if (::fstatat(srcDir, srcName, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", srcPath);
+      if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) {
+        src = Fd(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        if (!src) fail(errno, "cannot open", srcPath);
+        if (::fstat(src.get(), &st) != 0) fail(errno, "cannot read attributes", srcPath);
+      }
+    }
+    if (top && S_ISDIR(st.st_mode) && isInside(resolvedPath(dstPath.parent_path()), resolvedPath(srcPath))) {
+      fail(EINVAL, "cannot copy a folder into itself", srcPath, dstPath);
+    }
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+
+    if (S_ISDIR(st.st_mode)) {
+      // Owner-only until filled, so a read-only source folder can still be filled in.
+      if (::mkdirat(dstDir, dstName, 0700) != 0) fail(errno, "cannot create folder", dstPath);
+      made_.push_back({dstPath, true});
+      Fd dst(::openat(dstDir, dstName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+      if (!dst) fail(errno, "cannot open", dstPath);
+      for (const auto& entry : listDirectory(src.get(), srcPath)) {
+        copyAt(src.get(), entry.name.c_str(), dst.get(), entry.name.c_str(), srcPath / entry.name,
+               dstPath / entry.name, entry.type);
+      }
+      if (::fchmod(dst.get(), st.st_mode & 07777) != 0) fail(errno, "cannot set permissions", dstPath);
+      if (::futimens(dst.get(), times) != 0) fail(errno, "cannot set times", dstPath);
+    } else if (S_ISREG(st.st_mode)) {
+      copyFile(src.get(), st, dstDir, dstName, srcPath, dstPath);
+    } else if (S_ISLNK(st.st_mode)) {
+      const auto target = readLink(srcDir, srcName, srcPath, static_cast<std::size_t>(st.st_size));
+      if (::symlinkat(target.c_str(), dstDir, dstName) != 0) fail(errno, "cannot create link", dstPath);
+      made_.push_back({dstPath, false});
+      // Not every file system keeps link times; the link itself is what matters.
+      (void)::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW);
+    } else {
+      // Fifos, sockets and device nodes are copied as nodes, never opened.
+      if (::mknodat(dstDir, dstName, st.st_mode & (S_IFMT | 07777), st.st_rdev) != 0) {
+        fail(errno, "cannot create node", dstPath);
+      }
+      made_.push_back({dstPath, false});
+      const mode_t mode = st.st_mode & 07777;
+      if (needsChmod(mode) && ::fchmodat(dstDir, dstName, mode, AT_SYMLINK_NOFOLLOW) != 0) {
+        fail(errno, "cannot set permissions", dstPath);
+      }
+      if (::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot set times", dstPath);
+    }
+  }
+
+  void copyFile(int src, const struct stat& st, int dstDir, const char* dstName, const fs::path& srcPath,
+                const fs::path& dstPath) {
+    const mode_t mode = st.st_mode & 07777;
+    Fd dst(::openat(dstDir, dstName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777));
+    if (!dst) fail(errno, "cannot create file", dstPath);
+    made_.push_back({dstPath, false});
+    copyData(src, dst.get(), st.st_size, srcPath, dstPath);
+    // The umask may have taken bits away, and special bits need an explicit change.
+    if (needsChmod(mode) && ::fchmod(dst.get(), mode) != 0) fail(errno, "cannot set permissions", dstPath);
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    if (::futimens(dst.get(), times) != 0) fail(errno, "cannot set times", dstPath);
+    if (dst.close() != 0) fail(errno, "cannot write", dstPath);
+  }
+
+  // Copies the `size` bytes the file had when it was opened (a file growing meanwhile
+  // is caught by the check after a move). Fastest first: a shared-extent clone, then
+  // an in-kernel copy, then read and write. A method the file systems refuse is not
+  // tried again for the rest of the tree.
+  void copyData(int in, int out, off_t size, const fs::path& srcPath, const fs::path& dstPath) {
+    if (size == 0) return;
+    if (tryClone_) {
+      if (::ioctl(out, FICLONE, in) == 0) return;
+      tryClone_ = false;
+    }
+    off_t copied = 0;
+    while (tryCopyRange_ && copied < size) {
+      const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(size - copied), 0);
+      if (n > 0) {
+        copied += n;
+        continue;
+      }
+      if (n == 0) {
+        if (copied > 0) return;  // the file shrank meanwhile
+        break;                   // some file systems report 0 for files with content; read() decides
+      }
+      if (errno == EINTR) continue;
+      if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EPERM ||
+          errno == ETXTBSY) {
+        tryCopyRange_ = false;
+        break;
+      }
+      fail(errno, "cannot copy", srcPath, dstPath);
+    }
+    // Both offsets have moved past what was copied in the kernel.
+    if (buffer_.empty()) buffer_.resize(256 * 1024);
+    while (copied < size) {
+      const auto want = static_cast<std::size_t>(std::min<off_t>(size - copied, static_cast<off_t>(buffer_.size())));
+      const ssize_t n = ::read(in, buffer_.data(), want);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        fail(errno, "cannot read", srcPath);
+      }
+      if (n == 0) return;
+      for (ssize_t written = 0; written < n;) {
+        const ssize_t w = ::write(out, buffer_.data() + written, static_cast<std::size_t>(n - written));
+        if (w < 0) {
+          if (errno == EINTR) continue;
+          fail(errno, "cannot write", dstPath);
+        }
+        written += w;
+      }
+      copied += n;
+    }
+  }
+
+  mode_t umask_;
+  std::vector<Made> made_;
+  bool tryClone_ = true;
+  bool tryCopyRange_ = true;
+  std::vector<char> buffer_;
+};
+
+class TreeRemover {
+ public:
+  static void remove(const fs::path& path) { removeAt(AT_FDCWD, path.c_str(), path, true); }
+
+ private:
+  static void removeAt(int parentFd, const char* name, const fs::path& path, bool top) {
+    if (::unlinkat(parentFd, name, 0) == 0) return;
+    if (errno == ENOENT && !top) return;  // gone meanwhile: that is what was wanted
+    if (errno != EISDIR) fail(errno, "cannot remove", path);
+    {
+      Fd dir = openForEmptying(parentFd, name, path);
+      for (const auto& entry : listDirectory(dir.get(), path)) {
+        removeAt(dir.get(), entry.name.c_str(), path / entry.name, false);
+      }
+    }
+    if (::unlinkat(parentFd, name, AT_REMOVEDIR) != 0 && !(errno == ENOENT && !top)) {
+      fail(errno, "cannot remove", path);
+    }
+  }
+
+  // A folder of the user's own that lacks owner rights (a copied read-only folder,
+  // say) is opened up first; others' folders are left as they are.
+  static Fd openForEmptying(int parentFd, const char* name, const fs::path& path) {
+    struct stat st {};
+    if (::fstatat(parentFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", path);
+    if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU) {
+      ::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+    }
+    Fd dir(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!dir) fail(errno, "cannot open", path);
+    return dir;
+  }
+};
+
+// Whether `copy` holds every entry of `source` with the same type, size and link
+// target, and nothing else.
+class TreeComparer {
+ public:
+  static bool same(const fs::path& source, const fs::path& copy) {
+    return sameAt(AT_FDCWD, source.c_str(), AT_FDCWD, copy.c_str(), source, copy);
+  }
+
+ private:
+  static bool sameAt(int aDir, const char* aName, int bDir, const char* bName, const fs::path& a,
+                     const fs::path& b) {
+    struct stat sa {}, sb {};
+    if (::fstatat(aDir, aName, &sa, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", a);
+    if (::fstatat(bDir, bName, &sb, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", b);
+    if ((sa.st_mode & S_IFMT) != (sb.st_mode & S_IFMT)) return false;
+    if (S_ISREG(sa.st_mode)) return sa.st_size == sb.st_size;
+    if (S_ISLNK(sa.st_mode)) {
+      return readLink(aDir, aName, a, static_cast<std::size_t>(sa.st_size)) ==
+             readLink(bDir, bName, b, static_cast<std::size_t>(sb.st_size));
+    }
+    if (!S_ISDIR(sa.st_mode)) return true;
+    Fd ad(::openat(aDir, aName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!ad) fail(errno, "cannot open", a);
+    Fd bd(::openat(bDir, bName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!bd) fail(errno, "cannot open", b);
+    auto names = [](std::vector<Entry> entries) {
+      std::vector<std::string> result;
+      result.reserve(entries.size());
+      for (auto& e : entries) result.push_back(std::move(e.name));
+      std::ranges::sort(result);
+      return result;
+    };
+    const auto an = names(listDirectory(ad.get(), a));
+    if (an != names(listDirectory(bd.get(), b))) return false;
+    return std::ranges::all_of(an, [&](const std::string& name) {
+      return sameAt(ad.get(), name.c_str(), bd.get(), name.c_str(), a / name, b / name);
+    });
+  }
+};
+
+bool sameMount(const char* a, const char* b) {
+  struct statx sa {}, sb {};
+  constexpr unsigned mask = STATX_BASIC_STATS | STATX_MNT_ID;
+  if (::statx(AT_FDCWD, a, 0, mask, &sa) != 0 || ::statx(AT_FDCWD, b, 0, mask, &sb) != 0) return false;
+  if (sa.stx_dev_major != sb.stx_dev_major || sa.stx_dev_minor != sb.stx_dev_minor) return false;
+  // Two bind mounts of one file system share the device but still refuse renames.
+  if ((sa.stx_mask & STATX_MNT_ID) && (sb.stx_mask & STATX_MNT_ID)) return sa.stx_mnt_id == sb.stx_mnt_id;
+  return true;
+}
+
+fs::path userTemporaryFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  if (tmp != nullptr && tmp[0] == '/') return tmp;
+  return "/tmp";
+}
+
+class SystemFileOperations final : public FileOperations {
+ public:
+  bool exists(const fs::path& path) const override {
+    struct stat st {};
+    return ::fstatat(AT_FDCWD, withoutTrailingSeparator(path).c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+  }
+
+  bool isDirectory(const fs::path& path) const override {
+    struct stat st {};
+    return ::fstatat(AT_FDCWD, withoutTrailingSeparator(path).c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISDIR(st.st_mode);
+  }
+
+  bool isPackage(const fs::path& path) const override {
+    const auto item = withoutTrailingSeparator(path);
+    return isDirectory(item) && isPackageName(item.filename().native());
+  }
+
+  fs::path canonicalPath(const fs::path& path) const override { return resolvedPath(path); }
+
+  void createFile(const fs::path& path, std::span<const std::byte> contents) override {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!fd) fail(errno, "cannot create file", path);
+    std::size_t written = 0;
+    while (written < contents.size()) {
+      const ssize_t n = ::write(fd.get(), contents.data() + written, contents.size() - written);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        const int error = errno;
+        fd.reset();
+        ::unlink(path.c_str());
+        fail(error, "cannot write", path);
+      }
+      written += static_cast<std::size_t>(n);
+    }
+    if (fd.close() != 0) {
+      const int error = errno;
+      ::unlink(path.c_str());
+      fail(error, "cannot write", path);
+    }
+  }
+
+  void createDirectory(const fs::path& path) override {
+    if (::mkdir(withoutTrailingSeparator(path).c_str(), 0777) != 0) fail(errno, "cannot create folder", path);
+  }
+
+  void createSymbolicLink(const fs::path& path, const fs::path& target) override {
+    if (::symlink(target.c_str(), withoutTrailingSeparator(path).c_str()) != 0) {
+      fail(errno, "cannot create link", path, target);
+    }
+  }
+
+  void setPermissions(const fs::path& path, fs::perms permissions) override {
+    // Never through a link: a name swapped for a link must not change another file.
+    if (::fchmodat(AT_FDCWD, path.c_str(), static_cast<mode_t>(permissions) & 07777, AT_SYMLINK_NOFOLLOW) != 0) {
+      fail(errno, "cannot set permissions", path);
+    }
+  }
+
+  void copyItem(const fs::path& from, const fs::path& to) override {
+    TreeCopier().copy(withoutTrailingSeparator(from), withoutTrailingSeparator(to));
+  }
+
+  void moveItem(const fs::path& fromPath, const fs::path& toPath) override {
+    const auto from = withoutTrailingSeparator(fromPath);
+    const auto to = withoutTrailingSeparator(toPath);
+    if (::syscall(SYS_renameat2, AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
+    const int error = errno;
+    // EINVAL also stands for a file system without no-replace renames: copying is
+    // the safe way there too, unless the move was into the item itself.
+    if (error != EXDEV && error != EINVAL && error != ENOSYS) fail(error, "cannot move", from, to);
+    if (isDirectory(from) && isInside(resolvedPath(to.parent_path()), resolvedPath(from))) {
+      fail(EINVAL, "cannot move a folder into itself", from, to);
+    }
+    moveByCopying(from, to);
+  }
+
+  void removeItem(const fs::path& path) override {
+    const auto item = withoutTrailingSeparator(path);
+    const auto name = item.filename();
+    if (name == "." || name == "..") fail(EINVAL, "cannot remove", path);
+    TreeRemover::remove(item);
+  }
+
+  fs::path makeScratchFolder(const fs::path& near) override {
+    struct stat st {};
+    if (::stat(near.c_str(), &st) != 0) fail(errno, "cannot use folder", near);
+    if (!S_ISDIR(st.st_mode)) fail(ENOTDIR, "cannot use folder", near);
+    const auto tmp = userTemporaryFolder();
+    if (sameMount(tmp.c_str(), near.c_str())) {
+      std::string name = (tmp / "nimbra-XXXXXX").native();
+      if (::mkdtemp(name.data()) != nullptr) return name;
+    }
+    std::string name = (near / ".nimbra-XXXXXX").native();
+    if (::mkdtemp(name.data()) == nullptr) fail(errno, "cannot create scratch folder", near);
+    return name;
+  }
+
+ private:
+  void moveByCopying(const fs::path& from, const fs::path& to) {
+    // The source must be removable afterwards, or the move would end as a copy.
+    const auto parent = from.has_parent_path() ? from.parent_path() : fs::path(".");
+    // EROFS for a read-only file system, EACCES without write permission.
+    if (::faccessat(AT_FDCWD, parent.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail(errno, "cannot move", from, to);
+    struct stat ps {}, fst {};
+    if (::stat(parent.c_str(), &ps) == 0 && (ps.st_mode & S_ISVTX) && ::lstat(from.c_str(), &fst) == 0 &&
+        ::geteuid() != 0 && fst.st_uid != ::geteuid() && ps.st_uid != ::geteuid()) {
+      fail(EPERM, "cannot move", from, to);
+    }
+
+    TreeCopier copier;
+    copier.copy(from, to);
+    bool complete = false;
+    try {
+      complete = TreeComparer::same(from, to);
+    } catch (...) {
+      copier.undo();
+      throw;
+    }
+    if (!complete) {
+      copier.undo();
+      fail(EIO, "copy differs from its source", from, to);
+    }
+    TreeRemover::remove(from);
+  }
+};
+
+}  // namespace
+
+std::shared_ptr<FileOperations> systemFileOperations() {
+  static const auto operations = std::make_shared<SystemFileOperations>();
+  return operations;
+}
+
+}  // namespace nimbra::platform

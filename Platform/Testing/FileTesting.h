@@ -1,0 +1,107 @@
+#pragma once
+// Real files for tests: a temporary folder removed afterwards, small read and write
+// helpers, and a child process with its own mounts for read-only file systems.
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+namespace nimbra::testing {
+
+class TemporaryFolder {
+ public:
+  explicit TemporaryFolder(const std::filesystem::path& under = std::filesystem::temp_directory_path()) {
+    std::string name = (under / "nimbra-test-XXXXXX").native();
+    if (::mkdtemp(name.data()) == nullptr) throw std::system_error(errno, std::generic_category(), name);
+    path_ = name;
+  }
+  TemporaryFolder(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+  ~TemporaryFolder() {
+    std::error_code ec;
+    // Tests leave read-only folders behind; open them up so everything goes.
+    for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+      if (it->is_directory(ec) && !it->is_symlink(ec)) {
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+      }
+    }
+    std::filesystem::remove_all(path_, ec);
+  }
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void writeText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
+}
+
+inline std::string readText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs `body` in a forked child that has its own mount namespace, so mounts made
+// there vanish with it. Returns the child's exit status, or nothing when the system
+// gives no such namespace (no privilege). `body` must not use test assertions.
+inline std::optional<int> runWithPrivateMounts(const std::function<int()>& body) {
+  const pid_t child = ::fork();
+  if (child < 0) return std::nullopt;
+  if (child == 0) {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) _exit(125);
+    int status = 126;
+    try {
+      status = body();
+    } catch (...) {
+    }
+    _exit(status);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return std::nullopt;
+  if (WEXITSTATUS(status) == 125) return std::nullopt;
+  return WEXITSTATUS(status);
+}
+
+// Makes `folder` and everything in it read-only by a read-only bind mount of itself
+// (which is also a mount of its own: renames out of it cross file systems). Only
+// inside runWithPrivateMounts.
+inline bool makeReadOnly(const std::filesystem::path& folder) {
+  return ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+         ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+}
+
+// A folder on another file system than the temporary folder, for moves that must
+// copy; nothing when the machine has none to offer.
+inline std::optional<std::filesystem::path> otherFileSystem() {
+  struct stat a {}, b {};
+  const auto tmp = std::filesystem::temp_directory_path();
+  for (const char* candidate : {"/dev/shm", "/run/user"}) {
+    if (::stat(tmp.c_str(), &a) == 0 && ::stat(candidate, &b) == 0 && S_ISDIR(b.st_mode) && a.st_dev != b.st_dev &&
+        ::access(candidate, W_OK) == 0) {
+      return std::filesystem::path(candidate);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace nimbra::testing

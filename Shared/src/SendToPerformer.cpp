@@ -1,0 +1,65 @@
+#include "nimbra/SendToPerformer.h"
+
+#include "nimbra/NumberedNames.h"
+#include "nimbra/platform/FileOperations.h"
+
+namespace nimbra::SendToPerformer {
+namespace {
+
+namespace fs = std::filesystem;
+
+// `inner` is `outer` or lies below it. The separator check lets "Photos 2" pass next
+// to "Photos"; the root folder holds everything.
+bool isInside(const fs::path& inner, const fs::path& outer) {
+  const auto& i = inner.native();
+  const auto& o = outer.native();
+  if (i == o) return true;
+  if (o.ends_with('/')) return i.starts_with(o);
+  return i.size() > o.size() && i.starts_with(o) && i[o.size()] == '/';
+}
+
+fs::path parentOf(const fs::path& item) {
+  auto path = item.lexically_normal();
+  if (!path.has_filename() && path.has_relative_path()) path = path.parent_path();
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+fs::path targetFor(const fs::path& item, const fs::path& destination, const platform::FileOperations& files) {
+  const auto exists = [&files](const fs::path& candidate) { return files.exists(candidate); };
+  const auto name = lastComponent(item);
+  // A plain folder's name is never split at a dot ("Build 1.2" stays whole).
+  if (files.isDirectory(item) && !files.isPackage(item)) return freeName(destination, name, "", exists);
+  const auto parts = splitExtension(name);
+  return freeName(destination, withoutExtensionSuffix(parts.base, parts.ext), parts.ext, exists);
+}
+
+}  // namespace
+
+IntoItself::IntoItself(fs::path i) : item(std::move(i)), description_("destination lies inside " + item.string()) {}
+
+std::vector<fs::path> perform(const std::vector<fs::path>& items, const fs::path& destination, bool move,
+                              platform::FileOperations& files) {
+  if (items.empty()) return {};
+  const auto target = files.canonicalPath(destination);
+  for (const auto& item : items) {
+    if (isInside(target, files.canonicalPath(item))) throw IntoItself(item);
+  }
+  std::vector<fs::path> result;
+  result.reserve(items.size());
+  for (const auto& item : items) {
+    if (move && files.canonicalPath(parentOf(item)) == target) {
+      result.push_back(item);
+      continue;
+    }
+    auto to = targetFor(item, destination, files);
+    if (move) {
+      files.moveItem(item, to);
+    } else {
+      files.copyItem(item, to);
+    }
+    result.push_back(std::move(to));
+  }
+  return result;
+}
+
+}  // namespace nimbra::SendToPerformer
