@@ -92,4 +92,22 @@ std::size_t userPerceivedLength(std::string_view s) {
   return count;
 }
 
+std::string repairUtf8(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t start = i;
+    const char32_t c = next(s, i);
+    const bool valid = c != kInvalid && !(c >= 0xD800 && c <= 0xDFFF) && c <= 0x10FFFF &&
+                       // shortest form only
+                       !((i - start == 2 && c < 0x80) || (i - start == 3 && c < 0x800) || (i - start == 4 && c < 0x10000));
+    if (valid || (c == kInvalid && i - start == 3)) {
+      out.append(s.substr(start, i - start));
+    } else {
+      out += "\xEF\xBF\xBD";
+    }
+  }
+  return out;
+}
+
 }  // namespace nimbra::text
