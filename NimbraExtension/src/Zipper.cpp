@@ -69,8 +69,9 @@ ZipFailed::ZipFailed(int s, std::string o)
 
 void run(const fs::path& program, const std::vector<std::string>& args, platform::FileOperations& files,
          platform::ProcessRunner& processes, std::function<void(std::exception_ptr)> completion) {
-  const auto log = fs::temp_directory_path() / ("nmb-" + newUUID() + ".log");
+  fs::path log;
   try {
+    log = fs::temp_directory_path() / ("nmb-" + newUUID() + ".log");
     files.createFile(log, {});
   } catch (...) {
     return completion(std::make_exception_ptr(ZipFailed(-1, "no log file")));
