@@ -15,6 +15,7 @@
 #include "nimbra/CachingAppLocator.h"
 #include "nimbra/MenuNode.h"
 #include "nimbra/SettingsStore.h"
+#include "nimbra/extension/ActionDispatcher.h"
 #include "nimbra/extension/MenuBuilder.h"
 #include "nimbra/extension/MenuRendering.h"
 
@@ -45,7 +46,11 @@ struct ExtensionEnvironment {
 
 class FinderSync {
  public:
-  FinderSync(std::optional<SettingsStore> settings, ExtensionEnvironment environment);
+  static constexpr std::string_view toolbarItemName = "Nimbra";
+  static constexpr std::string_view toolbarItemToolTip = "New items, Send to and Open with";
+
+  // `services` carry out picks; a FinderSync that only builds menus may leave them empty.
+  FinderSync(std::optional<SettingsStore> settings, ExtensionEnvironment environment, DispatcherServices services = {});
   ~FinderSync();
   FinderSync(const FinderSync&) = delete;
   FinderSync& operator=(const FinderSync&) = delete;
@@ -70,6 +75,11 @@ class FinderSync {
   // caches are warm before the first right-click; renders nothing.
   void warmUp();
 
+  // The user picked the leaf with this tag in the last rendered menu. The host reads
+  // its targeted folder and selection at once; the action runs on a later turn of
+  // the main loop.
+  void picked(long tag, std::optional<std::filesystem::path> target, std::vector<std::filesystem::path> selection);
+
   const std::vector<MenuAction>& actions() const { return actions_; }
   const std::optional<SettingsStore>& settings() const { return settings_; }
   const ExtensionEnvironment& environment() const { return environment_; }
@@ -87,6 +97,8 @@ class FinderSync {
 
   std::optional<SettingsStore> settings_;
   ExtensionEnvironment environment_;
+  DispatcherServices services_;
+  ActionDispatcher dispatcher_;
   std::vector<MenuAction> actions_;
 
   // Decoded settings, reused while the suite's change count says nobody wrote it.
