@@ -215,7 +215,9 @@ void ZipWriter::addContents(const std::string& source) {
 }
 
 void ZipWriter::addFolderContents(int folderFd, const std::string& shownPath, const std::string& entryPrefix) {
-  std::vector<Item> items;
+  // Only names and types are kept for the whole folder, so a folder of many thousand
+  // files costs little memory; paths are built one item at a time.
+  std::vector<std::pair<std::string, unsigned char>> listing;
   {
     // fdopendir takes over the descriptor it is given; the caller keeps its own.
     const int listFd = ::dup(folderFd);
@@ -238,12 +240,17 @@ void ZipWriter::addFolderContents(int folderFd, const std::string& shownPath, co
       }
       const std::string name = found->d_name;
       if (name == "." || name == "..") continue;
-      items.push_back(Item{name, found->d_type, joinPath(shownPath, name), entryPrefix + name});
+      listing.emplace_back(name, found->d_type);
     }
   }
   // A stable order makes archives of equal trees equal.
-  std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.name < b.name; });
-  for (const auto& item : items) addItem(folderFd, item);
+  std::sort(listing.begin(), listing.end());
+  for (auto& [name, type] : listing) {
+    Item item{std::move(name), type, {}, entryPrefix};
+    item.shownPath = joinPath(shownPath, item.name);
+    item.entryName += item.name;
+    addItem(folderFd, item);
+  }
 }
 
 void ZipWriter::addItem(int folderFd, const Item& item) {
