@@ -128,39 +128,58 @@ struct ZipWriter::Item {
 };
 
 ZipWriter::ZipWriter(std::string destination) : path_(std::move(destination)) {
+  buffer_ = std::make_unique<std::byte[]>(kReadBuffer);
+  probeBuffer_ = std::make_unique<std::byte[]>(kProbeBlock);
+  archive_ = archive_write_new();
+  entry_ = archive_entry_new();
+  if (archive_ == nullptr || entry_ == nullptr) {
+    release();
+    throw std::bad_alloc();
+  }
+
   fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd_ < 0) throw ZipError{ZipError::Kind::createArchive, path_, errno, {}};
+  if (fd_ < 0) {
+    const int error = errno;
+    release();
+    throw ZipError{ZipError::Kind::createArchive, path_, error, {}};
+  }
   struct stat st {};
   if (::fstat(fd_, &st) != 0) {
     const int error = errno;
     ::close(fd_);
+    fd_ = -1;
     ::unlink(path_.c_str());
+    release();
     throw ZipError{ZipError::Kind::createArchive, path_, error, {}};
   }
   device_ = st.st_dev;
   inode_ = st.st_ino;
 
-  buffer_ = std::make_unique<std::byte[]>(kReadBuffer);
-  probeBuffer_ = std::make_unique<std::byte[]>(kProbeBlock);
-  archive_ = archive_write_new();
-  entry_ = archive_entry_new();
-  if (archive_ == nullptr || entry_ == nullptr) throw std::bad_alloc();
   // Deflate at libarchive's default level, zlib's 6: the same as Info-ZIP's default.
   if (archive_write_set_format_zip(archive_) != ARCHIVE_OK ||
       archive_write_set_bytes_per_block(archive_, kOutputBlock) != ARCHIVE_OK ||
       archive_write_set_bytes_in_last_block(archive_, 1) != ARCHIVE_OK ||
       archive_write_open(archive_, this, nullptr, &ZipWriter::writeOutput, nullptr) != ARCHIVE_OK) {
-    throw archiveFailure();
+    const auto failure = archiveFailure();
+    release();
+    throw failure;
   }
 }
 
-ZipWriter::~ZipWriter() {
+ZipWriter::~ZipWriter() { release(); }
+
+void ZipWriter::release() {
   // Whatever libarchive still wants to flush goes nowhere once the archive is abandoned.
   if (!finished_) aborted_ = true;
   if (entry_ != nullptr) archive_entry_free(entry_);
   if (archive_ != nullptr) archive_write_free(archive_);
-  if (fd_ >= 0) ::close(fd_);
-  if (!finished_) removeArchiveFile();
+  entry_ = nullptr;
+  archive_ = nullptr;
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+    if (!finished_) removeArchiveFile();
+  }
 }
 
 void ZipWriter::removeArchiveFile() const {
@@ -372,7 +391,11 @@ void ZipWriter::finish() {
   if (archive_write_close(archive_) != ARCHIVE_OK) throw archiveFailure();
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) throw ZipError{ZipError::Kind::writeArchive, path_, errno, {}};
+  if (::close(fd) != 0) {
+    const int error = errno;
+    removeArchiveFile();
+    throw ZipError{ZipError::Kind::writeArchive, path_, error, {}};
+  }
   finished_ = true;
 }
 

@@ -62,6 +62,7 @@ class ZipWriter {
   void writeHeader(const std::string& entryName, const struct stat& st, const std::string* linkTarget);
   void writeData(const std::byte* data, std::size_t length);
   ZipError archiveFailure() const;
+  void release();
   void removeArchiveFile() const;
   static ssize_t writeOutput(struct archive*, void* self, const void* data, std::size_t length);
 
