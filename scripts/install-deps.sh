@@ -8,7 +8,7 @@ packages=(
   nlohmann-json3-dev
   libglib2.0-dev shared-mime-info
   libsqlite3-dev
-  libarchive-dev
+  libarchive-dev libarchive-tools zlib1g-dev
   libnautilus-extension-dev
   desktop-file-utils
   dbus zip unzip python3

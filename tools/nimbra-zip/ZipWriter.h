@@ -1,0 +1,83 @@
+#pragma once
+// Writes one ZIP archive, streaming: memory stays bounded whatever the size of the
+// input (the central directory, about a hundred bytes per entry, is the only part that
+// grows, with the number of entries).
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ZipError.h"
+
+struct archive;
+struct archive_entry;
+
+namespace nimbra::ziptool {
+
+struct ZipSummary {
+  std::uint64_t entries = 0;
+  std::uint64_t storedFiles = 0;
+  std::uint64_t deflatedFiles = 0;
+  std::vector<std::string> skipped;  // sockets, pipes and devices, which ZIP cannot hold
+
+  bool operator==(const ZipSummary&) const = default;
+};
+
+// Entries carry Unix modes, owners and modification times; names are flagged UTF-8 when
+// they are valid UTF-8 (other names are stored as their raw bytes, unflagged); symbolic
+// links are stored as links; Zip64 records appear when sizes or the entry count need them.
+// Every failure throws ZipError. The archive file is finished or it is gone: destroying
+// a writer before finish() succeeded removes the file it created.
+class ZipWriter {
+ public:
+  // Creates `destination` exclusively; never replaces anything already there.
+  explicit ZipWriter(std::string destination);
+  ~ZipWriter();
+  ZipWriter(const ZipWriter&) = delete;
+  ZipWriter& operator=(const ZipWriter&) = delete;
+
+  // Adds the items inside the folder `source` at the top level of the archive (not the
+  // folder itself), or `source` alone when it is not a folder. Items are visited in
+  // byte order of their names and never followed through symbolic links. The archive
+  // file itself is left out if it lies inside `source`.
+  void addContents(const std::string& source);
+
+  // Writes the central directory and closes the file.
+  void finish();
+
+  const ZipSummary& summary() const { return summary_; }
+
+ private:
+  struct Item;
+  void addFolderContents(int folderFd, const std::string& shownPath, const std::string& entryPrefix);
+  void addItem(int folderFd, const Item& item);
+  void addFolder(int folderFd, const Item& item);
+  void addSymlink(int folderFd, const Item& item, const struct stat& st);
+  void addFile(int folderFd, const Item& item);
+  void writeHeader(const std::string& entryName, const struct stat& st, const std::string* linkTarget);
+  void writeData(const std::byte* data, std::size_t length);
+  ZipError archiveFailure() const;
+  void release();
+  void removeArchiveFile() const;
+  static ssize_t writeOutput(struct archive*, void* self, const void* data, std::size_t length);
+
+  std::string path_;
+  int fd_ = -1;
+  dev_t device_ = 0;
+  ino_t inode_ = 0;
+  struct archive* archive_ = nullptr;
+  struct archive_entry* entry_ = nullptr;
+  bool finished_ = false;
+  bool aborted_ = false;
+  int outputErrno_ = 0;
+  std::unique_ptr<std::byte[]> buffer_;
+  std::unique_ptr<std::byte[]> probeBuffer_;
+  ZipSummary summary_;
+};
+
+}  // namespace nimbra::ziptool
