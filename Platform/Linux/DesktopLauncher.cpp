@@ -38,11 +38,13 @@ std::filesystem::path callingBinary() {
 
 class DesktopLauncher final : public Launcher {
  public:
-  explicit DesktopLauncher(std::filesystem::path binary) : binary_(std::move(binary)) {}
+  DesktopLauncher(std::filesystem::path binary, std::string companionDesktopID)
+      : binary_(std::move(binary)), companionDesktopID_(std::move(companionDesktopID)) {}
 
   std::optional<std::string> open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) override {
     Owned<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(app.url.c_str()));
-    if (!info) return "no application entry at " + app.url.string();
+    // GIO refuses entries that are missing, hidden, or whose program is not installed.
+    if (!info) return "no usable application entry at " + app.url.string();
     std::vector<std::string> uris;
     for (const auto& folder : folders) {
       Owned<GFile> file(g_file_new_for_path(folder.c_str()));
@@ -61,14 +63,16 @@ class DesktopLauncher final : public Launcher {
 
   // A second launch of the entry reaches the running app, which is single-instance.
   std::optional<std::string> openCompanionApp() override {
-    if (Owned<GDesktopAppInfo> info(g_desktop_app_info_new(std::string(kCompanionDesktopID).c_str())); info) {
+    if (Owned<GDesktopAppInfo> info(g_desktop_app_info_new(companionDesktopID_.c_str())); info) {
       GError* error = nullptr;
       if (!g_app_info_launch(G_APP_INFO(info.get()), nullptr, nullptr, &error)) return takeMessage(error);
       return std::nullopt;
     }
     const auto program = companionProgramFor(binary_);
-    if (!program) return "no " + std::string(kCompanionDesktopID) + " and no " + std::string(kCompanionProgram) +
-                         " program near " + binary_.string();
+    if (!program) {
+      return "no " + companionDesktopID_ + " and no " + std::string(kCompanionProgram) + " program near " +
+             binary_.string();
+    }
     std::string path = program->string();
     gchar* argv[] = {path.data(), nullptr};
     GError* error = nullptr;
@@ -81,6 +85,7 @@ class DesktopLauncher final : public Launcher {
 
  private:
   std::filesystem::path binary_;
+  std::string companionDesktopID_;
 };
 
 }  // namespace
@@ -96,8 +101,8 @@ std::optional<std::filesystem::path> companionProgramFor(const std::filesystem::
   return std::nullopt;
 }
 
-std::shared_ptr<Launcher> desktopLauncher(std::filesystem::path binary) {
-  return std::make_shared<DesktopLauncher>(std::move(binary));
+std::shared_ptr<Launcher> desktopLauncher(std::filesystem::path binary, std::string companionDesktopID) {
+  return std::make_shared<DesktopLauncher>(std::move(binary), std::move(companionDesktopID));
 }
 
 std::shared_ptr<Launcher> desktopLauncher() { return desktopLauncher(callingBinary()); }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "nimbra/platform/Launcher.h"
@@ -18,7 +19,8 @@ inline constexpr std::string_view kCompanionProgram = "nimbra";
 // (the install prefix, for a module in lib/.../extensions-4/).
 std::optional<std::filesystem::path> companionProgramFor(const std::filesystem::path& binary);
 
-// desktopLauncher() for a calling binary at `binary`.
-std::shared_ptr<Launcher> desktopLauncher(std::filesystem::path binary);
+// desktopLauncher() for a calling binary at `binary`, with the companion app's entry `companionDesktopID`.
+std::shared_ptr<Launcher> desktopLauncher(std::filesystem::path binary,
+                                          std::string companionDesktopID = std::string(kCompanionDesktopID));
 
 }  // namespace nimbra::platform
