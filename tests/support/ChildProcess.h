@@ -2,6 +2,7 @@
 // A program started in the background with extra environment, stopped with
 // SIGTERM (and reaped) when the object goes.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -20,8 +21,10 @@ namespace nimbra::testing {
 class ChildProcess {
  public:
   // `env` entries are NAME=VALUE, added to (and overriding) the test's own
-  // environment. `stdoutFd`, when not -1, becomes the child's standard output.
-  ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}, int stdoutFd = -1) {
+  // environment. `stdoutFd`, when not -1, becomes the child's standard output;
+  // `quiet` sends its standard error to /dev/null.
+  ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}, int stdoutFd = -1,
+               bool quiet = false) {
     std::vector<std::string> environment;
     for (char** e = environ; *e; ++e) {
       const std::string entry(*e);
@@ -40,6 +43,7 @@ class ChildProcess {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (stdoutFd != -1) posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
+    if (quiet) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const int rc = posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);

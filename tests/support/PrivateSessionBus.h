@@ -41,7 +41,7 @@ class PrivateSessionBus {
       daemon_ = std::make_unique<ChildProcess>(
           std::vector<std::string>{"dbus-daemon", "--nofork", "--nopidfile", "--print-address=1",
                                    "--config-file=" + config.string()},
-          std::vector<std::string>{}, fds[1]);
+          std::vector<std::string>{}, fds[1], /*quiet=*/true);
     } catch (...) {
       ::close(fds[0]);
       ::close(fds[1]);

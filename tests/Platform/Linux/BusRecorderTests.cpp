@@ -32,6 +32,8 @@ TEST(BusRecorderTest, RecordsRevealsAndHandOffsWithTheirPendingValues) {
   store->setPendingAliasFolder("/home/u/Projects");
   notifications->post(handOff::makeAlias);
   notifications->post(handOff::openPreferences);  // the flag was never set
+  // The recorder reads the value when the signal reaches it: wait before changing it.
+  ASSERT_TRUE(recording.waitFor("pending pendingOpenPreferences false"));
   store->setBool(settingsKey::pendingOpenPreferences, true);
   notifications->post(handOff::openPreferences);
   notifications->post(handOff::menuUsed);

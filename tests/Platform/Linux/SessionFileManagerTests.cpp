@@ -11,6 +11,7 @@
 
 #include "FakeSystemLog.h"
 #include "MainLoopScheduler.h"
+#include "ManualScheduler.h"
 #include "PrivateSessionBus.h"
 
 namespace nimbra::platform {
@@ -127,11 +128,18 @@ TEST_F(SessionFileManagerTest, AMissingOrFailingFileManagerIsOnlyLogged) {
   EXPECT_TRUE(log_->errors().empty());
 }
 
-TEST_F(SessionFileManagerTest, RevealNeverWaitsAndWithoutABusIsLogged) {
+TEST_F(SessionFileManagerTest, RevealOnlySchedulesTheCall) {
+  const auto manual = std::make_shared<testing::ManualScheduler>();
+  sessionFileManager(std::make_shared<SessionBus>(), log_, manual)->reveal("/tmp/a.txt");
+  EXPECT_EQ(manual->pendingBackground(), 1u);
+  EXPECT_EQ(manual->pendingMain() + manual->pendingTimers(), 0u);
+  EXPECT_TRUE(log_->lines().empty());
+}
+
+TEST_F(SessionFileManagerTest, WithoutABusTheRevealIsLogged) {
   ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
   ::setenv("XDG_RUNTIME_DIR", "/nonexistent", 1);
   fileManager()->reveal("/tmp/a.txt");
-  EXPECT_TRUE(log_->lines().empty());  // nothing happened yet: the work is the scheduler's
   scheduler_->runUntilIdle();
   EXPECT_EQ(log_->infos(), std::vector<std::string>{"reveal /tmp/a.txt: no session bus"});
 }
