@@ -11,7 +11,7 @@ packages=(
   libarchive-dev libarchive-tools zlib1g-dev
   libnautilus-extension-dev
   desktop-file-utils
-  dbus zip unzip python3
+  dbus dbus-daemon zip unzip python3
 )
 
 missing=()

@@ -6,6 +6,9 @@
 
 namespace nimbra::platform {
 
+class Scheduler;
+class SystemLog;
+
 class FileManager {
  public:
   virtual ~FileManager() = default;
@@ -14,7 +17,11 @@ class FileManager {
   virtual void reveal(const std::filesystem::path& item) = 0;
 };
 
-// org.freedesktop.FileManager1 on the session bus.
+// org.freedesktop.FileManager1 on the session bus. The call runs as background
+// work of `scheduler` and ends with the file manager's answer or a timeout, so a
+// MainLoopScheduler's runUntilIdle() waits for it. Without arguments: the
+// journal's "extension" category and mainLoopScheduler().
 std::shared_ptr<FileManager> sessionFileManager();
+std::shared_ptr<FileManager> sessionFileManager(std::shared_ptr<SystemLog> log, std::shared_ptr<Scheduler> scheduler);
 
 }  // namespace nimbra::platform

@@ -1,0 +1,94 @@
+#pragma once
+// A program started in the background with extra environment, stopped with
+// SIGTERM (and reaped) when the object goes.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace nimbra::testing {
+
+class ChildProcess {
+ public:
+  // `env` entries are NAME=VALUE, added to (and overriding) the test's own
+  // environment. `stdoutFd`, when not -1, becomes the child's standard output;
+  // `quiet` sends its standard error to /dev/null.
+  ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}, int stdoutFd = -1,
+               bool quiet = false) {
+    std::vector<std::string> environment;
+    for (char** e = environ; *e; ++e) {
+      const std::string entry(*e);
+      bool overridden = false;
+      for (const auto& o : env) overridden |= o.substr(0, o.find('=')) == entry.substr(0, entry.find('='));
+      if (!overridden) environment.push_back(entry);
+    }
+    environment.insert(environment.end(), env.begin(), env.end());
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& e : environment) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stdoutFd != -1) posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
+    if (quiet) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const int rc = posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
+  }
+  ~ChildProcess() { stop(); }
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  pid_t pid() const { return pid_; }
+
+  // Sends SIGTERM and waits; the exit status, 128 + signal when killed by one.
+  int stop() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGTERM);
+      status_ = wait();
+    }
+    return status_;
+  }
+
+  // Waits for the program to end by itself; -1 when it is still running after `timeout`.
+  int waitForExit(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (pid_ > 0) {
+      int status = 0;
+      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        break;
+      }
+      if (std::chrono::steady_clock::now() > deadline) return -1;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return status_;
+  }
+
+ private:
+  int wait() {
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+
+  pid_t pid_ = -1;
+  int status_ = -1;
+};
+
+}  // namespace nimbra::testing
