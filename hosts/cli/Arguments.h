@@ -16,6 +16,8 @@ struct Arguments {
   std::optional<std::string> target;
   std::vector<std::string> selection;
   bool json = false;
+  std::optional<long> pick;  // the leaf to pick instead of printing the menu
+  bool verbose = false;      // with a pick: info lines on stderr too
 };
 
 extern const char* const kUsage;

@@ -1,6 +1,7 @@
-// nimbra-menu: prints the menu the file manager would show for a request,
-// gathered as the extension gathers it: the shared settings, the installed
-// applications and content types, and the extension's templates.
+// nimbra-menu: prints the menu the file manager would show for a request, or
+// picks one of its leaves. The menu is gathered as the extension gathers it:
+// the shared settings, the installed applications and content types, and the
+// extension's templates.
 
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "Arguments.h"
+#include "CommandLineHost.h"
 #include "MenuPrinter.h"
 #include "nimbra/extension/FinderSync.h"
 #include "nimbra/platform/DefaultsSuite.h"
@@ -32,6 +34,35 @@ std::vector<extension::SelectedItem> describe(const std::vector<std::string>& pa
   return items;
 }
 
+// Renders nothing; the pick only needs the numbered actions.
+struct SilentMenu {
+  using Menu = int;
+  Menu makeMenu() { return 0; }
+  void addSeparator(Menu&) {}
+  void addAction(Menu&, const MenuNode::Action&, long) {}
+  void addSubmenu(Menu&, const MenuNode::Submenu&, Menu) {}
+};
+
+// Builds the menu, picks the leaf and runs the main loop until every piece of
+// work the pick started has ended.
+int pick(const cli::Arguments& args, const std::vector<extension::SelectedItem>& selection) {
+  auto scheduler = platform::mainLoopScheduler();
+  auto host = std::make_shared<cli::CommandLineHost>();
+  auto log = std::make_shared<cli::EchoingLog>(platform::journalLog("extension"), args.verbose);
+  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::ExtensionEnvironment::system(),
+                             extension::DispatcherServices::system(log, host, scheduler));
+  SilentMenu silent;
+  sync.menu(args.kind, selection, silent);
+
+  std::optional<std::filesystem::path> target;
+  if (args.target) target = *args.target;
+  std::vector<std::filesystem::path> selected;
+  for (const auto& item : selection) selected.push_back(item.url);
+  sync.picked(*args.pick, std::move(target), std::move(selected));
+  scheduler->runUntilIdle();
+  return host->failed() ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,7 +72,10 @@ int main(int argc, char** argv) {
     std::fputs(cli::kUsage, stderr);
     return 2;
   }
+  const auto selection = describe(args->selection);
+  if (args->pick) return pick(*args, selection);
+
   extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::ExtensionEnvironment::system());
-  std::cout << cli::printMenu(sync, args->kind, describe(args->selection), args->json);
+  std::cout << cli::printMenu(sync, args->kind, selection, args->json);
   return 0;
 }

@@ -168,9 +168,13 @@ TEST_F(ActionDispatcherTest, HandOffsWriteThePendingValueThenPostThenOpenTheApp)
   std::vector<std::string> order;
   notifications_->onPost = [&](std::string_view name) {
     order.push_back("post " + std::string(name));
-    if (name == handOff::transfer) EXPECT_EQ(store_.pendingTransferItems().size(), 2u);
-    if (name == handOff::makeAlias) EXPECT_EQ(store_.pendingAliasFolder(), folder_.path());
-    if (name == handOff::openPreferences) EXPECT_TRUE(store_.boolForKey(settingsKey::pendingOpenPreferences));
+    if (name == handOff::transfer) {
+      EXPECT_EQ(store_.pendingTransferItems().size(), 2u);
+    } else if (name == handOff::makeAlias) {
+      EXPECT_EQ(store_.pendingAliasFolder(), folder_.path());
+    } else if (name == handOff::openPreferences) {
+      EXPECT_TRUE(store_.boolForKey(settingsKey::pendingOpenPreferences));
+    }
   };
   launcher_->onOpenCompanionApp = [&] { order.push_back("open app"); };
 
