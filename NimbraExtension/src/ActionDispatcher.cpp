@@ -4,6 +4,7 @@
 #include "nimbra/NumberedNames.h"
 #include "nimbra/SendToPerformer.h"
 #include "nimbra/extension/ExtensionResources.h"
+#include "nimbra/platform/PathNames.h"
 #include "nimbra/extension/Zipper.h"
 
 namespace nimbra::extension {
@@ -16,12 +17,7 @@ struct Overloaded : Fs... {
   using Fs::operator()...;
 };
 
-// "." and ".." resolved and no trailing separator, as two spellings of one folder compare equal.
-fs::path standardised(const fs::path& p) {
-  auto normal = p.lexically_normal();
-  if (!normal.has_filename() && normal.has_relative_path()) normal = normal.parent_path();
-  return normal;
-}
+using platform::standardised;
 
 // The selection, else the folder the menu was opened on.
 std::vector<fs::path> itemsOf(const std::optional<fs::path>& target, const std::vector<fs::path>& selection) {

@@ -1,4 +1,5 @@
 #include "nimbra/platform/FileOperations.h"
+#include "nimbra/platform/PathNames.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -58,21 +59,6 @@ class Fd {
  private:
   int fd_ = -1;
 };
-
-// "a/b/" and "a/b" name the same item, but the trailing separator would make the
-// kernel follow a final symbolic link.
-fs::path withoutTrailingSeparator(const fs::path& path) {
-  if (!path.has_filename() && path.has_relative_path()) return path.parent_path();
-  return path;
-}
-
-bool isInside(const fs::path& inner, const fs::path& outer) {
-  const auto& i = inner.native();
-  const auto& o = outer.native();
-  if (i == o) return true;
-  if (o.ends_with('/')) return i.starts_with(o);
-  return i.size() > o.size() && i.starts_with(o) && i[o.size()] == '/';
-}
 
 fs::path resolvedPath(const fs::path& path) {
   std::error_code ec;

@@ -1,5 +1,7 @@
 #include "nimbra/SendToPerformer.h"
 
+#include "nimbra/platform/PathNames.h"
+
 #include "nimbra/NumberedNames.h"
 #include "nimbra/platform/FileOperations.h"
 
@@ -8,19 +10,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// `inner` is `outer` or lies below it. The separator check lets "Photos 2" pass next
-// to "Photos"; the root folder holds everything.
-bool isInside(const fs::path& inner, const fs::path& outer) {
-  const auto& i = inner.native();
-  const auto& o = outer.native();
-  if (i == o) return true;
-  if (o.ends_with('/')) return i.starts_with(o);
-  return i.size() > o.size() && i.starts_with(o) && i[o.size()] == '/';
-}
+using platform::isInside;
 
 fs::path parentOf(const fs::path& item) {
-  auto path = item.lexically_normal();
-  if (!path.has_filename() && path.has_relative_path()) path = path.parent_path();
+  const auto path = platform::standardised(item);
   return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
 

@@ -21,10 +21,10 @@ namespace nimbra::testing {
 class ChildProcess {
  public:
   // `env` entries are NAME=VALUE, added to (and overriding) the test's own
-  // environment. `stdoutFd`, when not -1, becomes the child's standard output;
-  // `quiet` sends its standard error to /dev/null.
+  // environment. `stdoutFd` and `stderrFd`, when not -1, become the child's standard
+  // output and error; `quiet` sends its standard error to /dev/null.
   ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}, int stdoutFd = -1,
-               bool quiet = false) {
+               bool quiet = false, int stderrFd = -1) {
     std::vector<std::string> environment;
     for (char** e = environ; *e; ++e) {
       const std::string entry(*e);
@@ -44,6 +44,8 @@ class ChildProcess {
     posix_spawn_file_actions_init(&actions);
     if (stdoutFd != -1) posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
     if (quiet) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (stderrFd != -1) posix_spawn_file_actions_adddup2(&actions, stderrFd, 2);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     const int rc = posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);

@@ -1,32 +1,10 @@
 #pragma once
 // A fresh directory under the system's temporary folder, removed with its contents.
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <stdexcept>
-#include <string>
+#include "FileTesting.h"
 
 namespace nimbra::testing {
 
-class TemporaryDirectory {
- public:
-  TemporaryDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "nimbra-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TemporaryDirectory() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TemporaryDirectory(const TemporaryDirectory&) = delete;
-  TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+using TemporaryDirectory = TemporaryFolder;
 
 }  // namespace nimbra::testing

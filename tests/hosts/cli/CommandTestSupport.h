@@ -1,10 +1,10 @@
 #pragma once
-// Runs a built program with arguments and a private environment; captures its output.
+// Runs a built program to its end with a private environment; captures its output.
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "TemporaryDirectory.h"
 
 namespace nimbra::testing {
 
@@ -21,17 +21,6 @@ CommandResult runProgram(const std::string& program, const std::vector<std::stri
 // Path of a program in the build's bin folder.
 std::string builtProgram(const std::string& name);
 
-// A fresh temporary folder, removed with the object.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+using TempDir = TemporaryDirectory;
 
 }  // namespace nimbra::testing
