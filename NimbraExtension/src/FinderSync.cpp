@@ -36,18 +36,17 @@ FinderSync::FinderSync(std::optional<SettingsStore> settings, ExtensionEnvironme
                        DispatcherServices services)
     : settings_(std::move(settings)),
       environment_(std::move(environment)),
-      services_(services),
-      dispatcher_(std::move(services)) {
-  if (services_.log) services_.log->info("FinderSync init");
+      scheduler_(services.scheduler),
+      dispatcher_(services) {
+  if (services.log) services.log->info("FinderSync init");
 }
 
 void FinderSync::picked(long tag, std::optional<std::filesystem::path> target,
                         std::vector<std::filesystem::path> selection) {
-  services_.scheduler->onMain([this, tag, target = std::move(target), selection = std::move(selection)] {
+  scheduler_->onMain([this, tag, target = std::move(target), selection = std::move(selection)] {
     const auto count = static_cast<long>(actions_.size());
     if (tag < 0 || tag >= count) {
-      services_.log->error("menu tag " + std::to_string(tag) + " out of range (" + std::to_string(count) + " actions)");
-      return services_.host->beep();
+      return dispatcher_.fail("menu tag " + std::to_string(tag) + " out of range (" + std::to_string(count) + " actions)");
     }
     dispatcher_.perform(actions_[static_cast<std::size_t>(tag)], target, selection, settings_ ? &*settings_ : nullptr);
   });

@@ -4,6 +4,7 @@
 // folders in applications, and hands what needs a window to the companion app.
 // Every failure is logged at error level and answered with the host's beep.
 // Call on the host's main loop; long work runs in the background and reports back there.
+// That work refers to the dispatcher: keep it alive until the scheduler has run it.
 
 #include <chrono>
 #include <filesystem>

@@ -97,7 +97,7 @@ class FinderSync {
 
   std::optional<SettingsStore> settings_;
   ExtensionEnvironment environment_;
-  DispatcherServices services_;
+  std::shared_ptr<platform::Scheduler> scheduler_;
   ActionDispatcher dispatcher_;
   std::vector<MenuAction> actions_;
 
