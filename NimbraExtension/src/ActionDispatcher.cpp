@@ -19,11 +19,19 @@ struct Overloaded : Fs... {
 
 using platform::standardised;
 
+// Absolute and standardised, so that "Photos/" and "Photos" both have the folder above them as parent.
+fs::path located(const fs::path& item) {
+  std::error_code ec;
+  auto absolute = fs::absolute(item, ec);
+  return standardised(ec ? item : absolute);
+}
+
 // The selection, else the folder the menu was opened on.
 std::vector<fs::path> itemsOf(const std::optional<fs::path>& target, const std::vector<fs::path>& selection) {
-  if (!selection.empty()) return selection;
-  if (target) return {*target};
-  return {};
+  std::vector<fs::path> items;
+  for (const auto& item : selection) items.push_back(located(item));
+  if (items.empty() && target) items.push_back(located(*target));
+  return items;
 }
 
 }  // namespace
@@ -94,10 +102,10 @@ void ActionDispatcher::perform(const MenuAction& action, const std::optional<fs:
 
 std::optional<fs::path> ActionDispatcher::targetFolder(const std::optional<fs::path>& target,
                                                        const std::vector<fs::path>& selection) const {
-  const auto item = target ? target : selection.empty() ? std::nullopt : std::optional(selection.front());
-  if (!item) return std::nullopt;
-  if (services_.files->isDirectory(*item) && !services_.files->isPackage(*item)) return item;
-  return standardised(*item).parent_path();
+  if (!target && selection.empty()) return std::nullopt;
+  const auto item = located(target ? *target : selection.front());
+  if (services_.files->isDirectory(item) && !services_.files->isPackage(item)) return item;
+  return item.parent_path();
 }
 
 void ActionDispatcher::fail(std::string_view message) {
@@ -192,7 +200,7 @@ void ActionDispatcher::openWith(const std::string& bundleID, const std::vector<f
   std::vector<fs::path> folders;
   for (const auto& item : items) {
     const bool plainFolder = services_.files->isDirectory(item) && !services_.files->isPackage(item);
-    auto folder = standardised(plainFolder ? item : standardised(item).parent_path());
+    auto folder = plainFolder ? item : item.parent_path();
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
   }
   services_.scheduler->inBackground([this, bundleID, app = *app, folders = std::move(folders)] {

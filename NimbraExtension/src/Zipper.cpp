@@ -67,11 +67,11 @@ bool isPlainFolder(const fs::path& item, const platform::FileOperations& files) 
 ZipFailed::ZipFailed(int s, std::string o)
     : status(s), output(std::move(o)), description_("archiver failed with status " + std::to_string(s) + ": " + output) {}
 
-void run(const fs::path& program, const std::vector<std::string>& args, platform::FileOperations& files,
-         platform::ProcessRunner& processes, std::function<void(std::exception_ptr)> completion) {
-  fs::path log;
+void run(const fs::path& program, const std::vector<std::string>& args, const fs::path& logFolder,
+         platform::FileOperations& files, platform::ProcessRunner& processes,
+         std::function<void(std::exception_ptr)> completion) {
+  const auto log = logFolder / ("nmb-" + newUUID() + ".log");
   try {
-    log = fs::temp_directory_path() / ("nmb-" + newUUID() + ".log");
     files.createFile(log, {});
   } catch (...) {
     return completion(std::make_exception_ptr(ZipFailed(-1, "no log file")));
@@ -107,8 +107,9 @@ fs::path zip(const std::vector<fs::path>& items, const fs::path& folder, const C
   const auto archive = scratch / "out.zip";
   std::promise<void> finished;
   run(context.archiver,
-      {"-c", "-k", "--norsrc", "--noextattr", "--noqtn", "--noacl", staging.string(), archive.string()}, files,
-      context.processes, [&finished](std::exception_ptr error) {
+      {"-c", "-k", "--norsrc", "--noextattr", "--noqtn", "--noacl", staging.string(), archive.string()},
+      // The log names the user's files: keep it in the private scratch folder.
+      scratch, files, context.processes, [&finished](std::exception_ptr error) {
         if (error) finished.set_exception(error);
         else finished.set_value();
       });
@@ -135,7 +136,7 @@ fs::path installedArchiver() {
   if (const auto resources = platform::deliverableResources("extension", &anchor)) {
     return resources->parent_path().parent_path().parent_path() / "bin" / "nimbra-zip";
   }
-  return "nimbra-zip";
+  return "nimbra-zip";  // searched in PATH
 }
 
 }  // namespace nimbra::extension::Zipper

@@ -503,6 +503,13 @@ class SystemFileOperations final : public FileOperations {
       copier.undo();
       fail(EIO, "copy differs from its source", from, to);
     }
+    // The copy must be on disk before the source goes, or a crash in between loses both.
+    const auto destination = to.has_parent_path() ? to.parent_path() : fs::path(".");
+    const int dir = ::open(destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int synced = dir < 0 ? -1 : ::syncfs(dir);
+    const int syncError = errno;
+    if (dir >= 0) ::close(dir);
+    if (synced != 0) fail(syncError, "cannot flush the copy", from, to);
     TreeRemover::remove(from);
   }
 };

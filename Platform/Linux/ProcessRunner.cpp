@@ -1,6 +1,7 @@
 #include "nimbra/platform/ProcessRunner.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,16 +14,27 @@ extern char** environ;
 namespace nimbra::platform {
 namespace {
 
+// The exit status, the signal's number for a killed child, -1 when it cannot be known
+// (e.g. SIGCHLD ignored, so the kernel reaped it): never a success it did not report.
+int waitFor(pid_t pid) {
+  int status = 0;
+  int rc;
+  while ((rc = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+  }
+  if (rc < 0) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? WTERMSIG(status) : -1;
+}
+
 class PosixProcessRunner final : public ProcessRunner {
  public:
   void start(const std::filesystem::path& program, const std::vector<std::string>& args,
              const std::filesystem::path& errorLog, OnExit onExit) override {
-    const int log = ::open(errorLog.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (log < 0) throw std::system_error(errno, std::generic_category(), "open " + errorLog.string());
-
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
+
+    const int log = ::open(errorLog.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (log < 0) throw std::system_error(errno, std::generic_category(), "open " + errorLog.string());
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -30,18 +42,20 @@ class PosixProcessRunner final : public ProcessRunner {
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, log, STDERR_FILENO);
     pid_t pid = 0;
-    const int rc = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int rc = ::posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(log);
     if (rc != 0) throw std::system_error(rc, std::generic_category(), "start " + program.string());
 
     // One waiter per child; it ends with the child.
-    std::thread([pid, onExit = std::move(onExit)] {
-      int status = 0;
-      while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-      }
-      onExit(WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? WTERMSIG(status) : -1);
-    }).detach();
+    try {
+      std::thread([pid, onExit = std::move(onExit)] { onExit(waitFor(pid)); }).detach();
+    } catch (...) {
+      // Nobody would reap it or learn how it ended: stop it now.
+      ::kill(pid, SIGKILL);
+      waitFor(pid);
+      throw;
+    }
   }
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <future>
 
@@ -135,6 +136,15 @@ TEST_F(ZipperTest, AKilledArchiverAndOneThatCannotStartLeaveNothing) {
   EXPECT_TRUE(folderNames(tmp_.path()).empty());
 }
 
+TEST_F(ZipperTest, AnExitThatCannotBeKnownIsNeverASuccess) {
+  writeText(folder_ / "a.txt", "a");
+  // With SIGCHLD ignored the kernel reaps the child and its status is lost.
+  const auto previous = std::signal(SIGCHLD, SIG_IGN);
+  EXPECT_THROW(zip({folder_ / "a.txt"}, script("echo partial > \"$8\"\nexit 3")), Zipper::ZipFailed);
+  std::signal(SIGCHLD, previous);
+  EXPECT_EQ(folderNames(folder_.path()), std::vector<std::string>{"a.txt"});
+}
+
 TEST_F(ZipperTest, TwoItemsWithOneNameFailBeforeArchiving) {
   fs::create_directories(folder_ / "x");
   fs::create_directories(folder_ / "y");
@@ -148,11 +158,11 @@ TEST_F(ZipperTest, TwoItemsWithOneNameFailBeforeArchiving) {
 }
 
 TEST_F(ZipperTest, RunReturnsAtOnceAndCompletesExactlyOnce) {
-  const auto gate = scripts_ / "gate";
+  const auto gate = tmp_ / "gate";
   const auto archiver = script("while [ ! -e \"" + gate.string() + "\" ]; do sleep 0.01; done");
   std::atomic<int> completions{0};
   std::promise<std::exception_ptr> result;
-  Zipper::run(archiver, {}, *files_, *processes_, [&](std::exception_ptr e) {
+  Zipper::run(archiver, {}, tmp_.path(), *files_, *processes_, [&](std::exception_ptr e) {
     ++completions;
     result.set_value(e);
   });
@@ -161,10 +171,11 @@ TEST_F(ZipperTest, RunReturnsAtOnceAndCompletesExactlyOnce) {
   EXPECT_EQ(result.get_future().get(), nullptr);
   EXPECT_EQ(completions, 1);
 
-  // Without a temporary folder to log into, the archiver is not started.
-  ::setenv("TMPDIR", (tmp_ / "missing").c_str(), 1);
+  EXPECT_TRUE(folderNames(tmp_.path()).size() == 1u);  // only the gate: the log is gone
+
+  // Without a folder to log into, the archiver is not started.
   std::exception_ptr noLog;
-  Zipper::run(archiver, {}, *files_, *processes_, [&](std::exception_ptr e) { noLog = e; });
+  Zipper::run(archiver, {}, tmp_ / "missing", *files_, *processes_, [&](std::exception_ptr e) { noLog = e; });
   ASSERT_TRUE(noLog);
   try {
     std::rethrow_exception(noLog);

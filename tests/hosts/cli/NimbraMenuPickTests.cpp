@@ -146,9 +146,16 @@ TEST_F(PickTest, SendToMakesNumberedCopiesAliasesAndArchives) {
   EXPECT_TRUE(fs::is_regular_file(home() / "Documents/report.pdf"));
   EXPECT_TRUE(fs::is_regular_file(work() / "report.zip"));
   EXPECT_TRUE(fs::is_regular_file(work() / "report 2.zip"));
+  // A folder given with a trailing separator is archived beside itself, not into itself.
+  fs::create_directories(work() / "Photos");
+  std::ofstream(work() / "Photos/a.jpg") << "jpeg";
+  EXPECT_EQ(pick({"items", "--select", (work() / "Photos").string() + "/", "--pick", "0"}).status, 0);
+  EXPECT_TRUE(fs::is_regular_file(work() / "Photos.zip"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(work() / "Photos"), fs::directory_iterator()), 1);
   // Only the archives are revealed.
   EXPECT_EQ(recorded(), (std::vector<std::string>{"reveal " + fileURI(work() / "report.zip"),
-                                                  "reveal " + fileURI(work() / "report 2.zip")}));
+                                                  "reveal " + fileURI(work() / "report 2.zip"),
+                                                  "reveal " + fileURI(work() / "Photos.zip")}));
 }
 
 TEST_F(PickTest, HandOffsStoreThePendingValueBeforeTheSignalAndLaunchTheApp) {

@@ -44,11 +44,12 @@ struct Context {
 std::filesystem::path zip(const std::vector<std::filesystem::path>& items, const std::filesystem::path& folder,
                           const Context& context);
 
-// Runs one program to completion without blocking the caller. `completion` runs
+// Runs one program to completion without blocking the caller, its error output
+// going to a log file in `logFolder` that is removed afterwards. `completion` runs
 // exactly once, on another thread or (when the program cannot be started) before
 // `run` returns: with nothing on exit status 0, else with ZipFailed or the start error.
 void run(const std::filesystem::path& program, const std::vector<std::string>& args,
-         platform::FileOperations& files, platform::ProcessRunner& processes,
+         const std::filesystem::path& logFolder, platform::FileOperations& files, platform::ProcessRunner& processes,
          std::function<void(std::exception_ptr)> completion);
 
 // The free archive name in `folder`, taken from the first item: a plain folder's

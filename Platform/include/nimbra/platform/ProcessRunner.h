@@ -15,7 +15,7 @@ class ProcessRunner {
   using OnExit = std::function<void(int status)>;
 
   virtual ~ProcessRunner() = default;
-  // Starts `program` with standard input and output on the null device and standard
+  // Starts `program` (a bare name is searched in PATH) with standard input and output on the null device and standard
   // error written to the existing file `errorLog`; returns at once. `onExit` runs
   // exactly once, on another thread, when the program has ended. Throws
   // std::system_error when the log cannot be opened or the program cannot be started
