@@ -113,13 +113,15 @@ void ActionDispatcher::fail(std::string_view message) {
   services_.host->beep();
 }
 
-void ActionDispatcher::openCompanionApp() {
-  if (const auto error = services_.launcher->openCompanionApp()) fail("open companion app: " + *error);
-}
-
+// The pending value is already stored; the signal and the launch go off the main
+// loop (connecting to the bus or spawning may take a while), in that order.
 void ActionDispatcher::handOff(std::string_view notification) {
-  services_.notifications->post(notification);
-  openCompanionApp();
+  services_.scheduler->inBackground([this, name = std::string(notification)] {
+    services_.notifications->post(name);
+    if (auto error = services_.launcher->openCompanionApp()) {
+      services_.scheduler->onMain([this, message = "open companion app: " + *error] { fail(message); });
+    }
+  });
 }
 
 void ActionDispatcher::createInFolder(const NewItem& item, const fs::path& folder, bool rename) {
@@ -139,7 +141,7 @@ void ActionDispatcher::createInFolder(const NewItem& item, const fs::path& folde
       services_.host->askToPressKeys();
     }
   }
-  services_.notifications->post(handOff::menuUsed);
+  services_.scheduler->inBackground([notifications = services_.notifications] { notifications->post(handOff::menuUsed); });
 }
 
 // Presses rename only once the file manager shows exactly the new item selected.

@@ -25,8 +25,9 @@ ExtensionEnvironment ExtensionEnvironment::system() {
   env.openers = std::make_shared<ContentTypeOpeners>(types, workspace, std::make_shared<ContentTypeOpeners::Cache>());
   if (const auto folder = resources.templatesFolder()) {
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(*folder, ec)) {
-      if (entry.is_regular_file(ec)) env.templateNames.insert(entry.path().filename().string());
+    for (auto it = std::filesystem::directory_iterator(*folder, ec); !ec && it != std::filesystem::directory_iterator();
+         it.increment(ec)) {
+      if (it->is_regular_file(ec)) env.templateNames.insert(it->path().filename().string());
     }
   }
   return env;
@@ -77,10 +78,8 @@ MenuInputs FinderSync::inputs(const StoredSettings& stored, bool foldersOnly) co
   in.openWith = stored.openWith;
   in.groupNewItems = stored.groupNewItems;
   in.showUnopenableTypes = stored.showUnopenableTypes;
-  in.canOpen = [openers = environment_.openers.get()](const NewItem& item) { return openers->canOpen(item); };
-  in.templateExists = [names = &environment_.templateNames](std::string_view resource) {
-    return names->contains(resource);
-  };
+  in.canOpen = [openers = environment_.openers](const NewItem& item) { return openers->canOpen(item); };
+  in.templateExists = [this](std::string_view resource) { return environment_.templateNames.contains(resource); };
   in.locator = environment_.locator;
   in.selectionIsFoldersOnly = foldersOnly;
   return in;
@@ -97,8 +96,12 @@ std::vector<MenuNode> FinderSync::menuNodes(MenuKind kind, std::span<const Selec
 
 void FinderSync::warmUp() {
   warmUp_ = std::jthread([this] {
-    menuNodes(MenuKind::contextualMenuForContainer, {});
-    menuNodes(MenuKind::contextualMenuForItems, {});
+    // Only caches are at stake; nothing may escape into the host.
+    try {
+      menuNodes(MenuKind::contextualMenuForContainer, {});
+      menuNodes(MenuKind::contextualMenuForItems, {});
+    } catch (...) {
+    }
   });
 }
 

@@ -117,7 +117,7 @@ std::optional<fs::path> templateURL(std::string_view resource, const std::option
   if (!templatesFolder || !isSafeResource(resource)) return std::nullopt;
   auto path = *templatesFolder / resource;
   std::error_code ec;
-  if (!fs::exists(path, ec)) return std::nullopt;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
   return path;
 }
 

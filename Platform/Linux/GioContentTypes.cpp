@@ -2,6 +2,7 @@
 
 #include <gio/gio.h>
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -16,25 +17,45 @@ struct GFree {
 };
 using GString = std::unique_ptr<gchar, GFree>;
 
+// Answers remembered for a minute, keeping GIO's glob matching off the menu path; GIO
+// reloads the MIME database when it changes, so a newly installed type shows up.
+// The lock guards one map access at a time, never a GIO call.
+template <class Value>
+class Memo {
+ public:
+  template <class Compute>
+  Value value(std::string_view key, Compute compute) {
+    const auto now = std::chrono::steady_clock::now();
+    {
+      std::lock_guard lock(mutex_);
+      const auto it = entries_.find(key);
+      if (it != entries_.end() && now - it->second.second < kLifetime) return it->second.first;
+    }
+    Value answer = compute();
+    std::lock_guard lock(mutex_);
+    entries_.insert_or_assign(std::string(key), std::pair(answer, now));
+    return answer;
+  }
+
+ private:
+  static constexpr std::chrono::seconds kLifetime{60};
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+  };
+  std::mutex mutex_;
+  std::unordered_map<std::string, std::pair<Value, std::chrono::steady_clock::time_point>, Hash, std::equal_to<>>
+      entries_;
+};
+
 class GioContentTypes final : public ContentTypes {
  public:
-  // The MIME database is loaded once per process, so answers never change: remember them,
-  // which keeps GIO's glob matching off the menu path after the first request.
   std::optional<std::string> typeForExtension(std::string_view ext) const override {
-    std::lock_guard lock(mutex_);
-    auto it = known_.find(ext);
-    if (it == known_.end()) it = known_.emplace(std::string(ext), guess(ext)).first;
-    return it->second;
+    return types_.value(ext, [&] { return guess(ext); });
   }
 
   bool conformsToData(std::string_view type) const override {
-    std::lock_guard lock(mutex_);
-    auto it = conforming_.find(type);
-    if (it == conforming_.end()) {
-      const std::string key(type);
-      it = conforming_.emplace(key, g_content_type_is_a(key.c_str(), kGenericData) != FALSE).first;
-    }
-    return it->second;
+    return conforming_.value(type, [&] { return g_content_type_is_a(std::string(type).c_str(), kGenericData) != FALSE; });
   }
 
   std::string folderType() const override { return "inode/directory"; }
@@ -42,11 +63,6 @@ class GioContentTypes final : public ContentTypes {
   std::string plainTextType() const override { return "text/plain"; }
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-  };
-
   static std::optional<std::string> guess(std::string_view ext) {
     if (ext.empty()) return std::nullopt;
     const std::string name = "x." + std::string(ext);
@@ -58,9 +74,8 @@ class GioContentTypes final : public ContentTypes {
     return std::string(type.get());
   }
 
-  mutable std::mutex mutex_;
-  mutable std::unordered_map<std::string, std::optional<std::string>, Hash, std::equal_to<>> known_;
-  mutable std::unordered_map<std::string, bool, Hash, std::equal_to<>> conforming_;
+  mutable Memo<std::optional<std::string>> types_;
+  mutable Memo<bool> conforming_;
 };
 
 }  // namespace

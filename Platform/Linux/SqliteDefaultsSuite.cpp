@@ -1,5 +1,7 @@
 #include "SqliteDefaultsSuite.h"
 
+#include "nimbra/platform/SystemLog.h"
+
 #include <fcntl.h>
 #include <glib.h>
 #include <pwd.h>
@@ -20,7 +22,6 @@ namespace {
 
 using std::filesystem::path;
 
-constexpr const char* kLogDomain = "ai.corvane.nimbra";
 // Writers from the two processes queue behind each other instead of failing.
 constexpr int kBusyTimeoutMs = 10000;
 
@@ -61,8 +62,11 @@ class Use {
   sqlite3_stmt* s_;
 };
 
+// Straight to the journal: GLib's default writer prints on the host's stderr and
+// aborts the host when it runs with fatal warnings.
 void logWarning(const std::string& message) {
-  g_log_structured(kLogDomain, G_LOG_LEVEL_WARNING, "MESSAGE", "%s", message.c_str());
+  static const auto log = journalLog("settings");
+  log->error(message);
 }
 
 // An array is stored as a blob of elements, each a 4-byte little-endian length

@@ -117,6 +117,9 @@ TEST_F(NimbraDefaultsTest, BadUsageShowsTheUsage) {
     EXPECT_THAT(result.err, StartsWith("usage: nimbra-defaults"));
   }
   EXPECT_EQ(defaults({"write", "k", "-data-file", (dir.path() / "missing").string()}).status, 1);
+  const auto folder = defaults({"write", "k", "-data-file", dir.path().string()});
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_THAT(folder.err, StartsWith("nimbra-defaults: cannot read "));
 }
 
 TEST_F(NimbraDefaultsTest, AListWrittenFromAFileIsWhatTheStoreReturnsAfterRepair) {

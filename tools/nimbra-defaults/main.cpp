@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -136,9 +137,14 @@ std::optional<WriteRequest> parseWrite(const std::vector<std::string_view>& args
     return n ? std::optional(WriteRequest{*n, {}}) : std::nullopt;
   }
   if (flag == "-data-file") {
-    std::ifstream in(arg, std::ios::binary);
+    // A folder opens as a stream but fails (and throws) on the first read.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::string(arg), ec)) {
+      return WriteRequest{std::nullopt, "cannot read " + std::string(arg) + ": not a file"};
+    }
+    std::ifstream in(std::string(arg), std::ios::binary);
     std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (!in.is_open() || in.bad()) return WriteRequest{std::nullopt, "cannot read " + arg + ": " + std::strerror(errno)};
+    if (!in.is_open() || in.bad()) return WriteRequest{std::nullopt, "cannot read " + std::string(arg) + ": " + std::strerror(errno)};
     return WriteRequest{DefaultsData{std::move(bytes)}, {}};
   }
   return std::nullopt;

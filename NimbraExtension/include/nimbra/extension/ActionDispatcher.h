@@ -70,7 +70,6 @@ class ActionDispatcher {
                                                     const std::vector<std::filesystem::path>& selection) const;
 
   void fail(std::string_view message);
-  void openCompanionApp();
 
  private:
   void createInFolder(const NewItem& item, const std::filesystem::path& folder, bool rename);
@@ -79,6 +78,7 @@ class ActionDispatcher {
   std::vector<std::filesystem::path> makeDesktopAliases(const std::vector<std::filesystem::path>& items,
                                                         const std::filesystem::path& desktop);
   void openWith(const std::string& bundleID, const std::vector<std::filesystem::path>& items);
+  // Posts the notification, then launches (or brings forward) the companion app.
   void handOff(std::string_view notification);
 
   DispatcherServices services_;
