@@ -23,15 +23,22 @@ struct CountingHost {
   void addSubmenu(Menu& m, const MenuNode::Submenu&, Menu child) { m += 1 + child; }
 };
 
-std::filesystem::path privateConfigHome() {
-  static const auto dir = [] {
+// A settings folder of the benchmark's own, removed when it ends.
+struct PrivateConfigHome {
+  PrivateConfigHome() {
     std::string pattern = (std::filesystem::temp_directory_path() / "nimbra-bench-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) std::abort();
     ::setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
-    return std::filesystem::path(pattern);
-  }();
-  return dir;
-}
+    path = pattern;
+  }
+  ~PrivateConfigHome() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+  std::filesystem::path path;
+};
+
+void privateConfigHome() { static const PrivateConfigHome home; }
 
 std::vector<NewItem> withCustomTypes(int count) {
   auto items = NewItem::builtIns();

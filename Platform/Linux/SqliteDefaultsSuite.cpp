@@ -1,10 +1,10 @@
 #include "SqliteDefaultsSuite.h"
 
 #include "nimbra/platform/SystemLog.h"
+#include "nimbra/platform/UserFolders.h"
 
 #include <fcntl.h>
 #include <glib.h>
-#include <pwd.h>
 #include <sqlite3.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -342,27 +342,13 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
   mutable std::uint64_t generation_ = 0;
 };
 
-std::optional<path> configHome() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  // XDG base directories must be absolute; a relative value is ignored.
-  if (xdg && xdg[0] == '/') return path(xdg);
-  const char* home = std::getenv("HOME");
-  if (home && home[0] == '/') return path(home) / ".config";
-  passwd entry{};
-  passwd* found = nullptr;
-  std::vector<char> buffer(16384);
-  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found || !found->pw_dir) return std::nullopt;
-  return path(found->pw_dir) / ".config";
-}
-
 }  // namespace
 
 std::optional<path> sharedContainer() {
   const auto base = configHome();
-  if (!base) return std::nullopt;
   std::error_code ec;
-  std::filesystem::create_directories(*base, ec);
-  auto container = *base / kApplicationGroup;
+  std::filesystem::create_directories(base, ec);
+  auto container = base / kApplicationGroup;
   if (::mkdir(container.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
   struct stat info {};
   if (::stat(container.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;

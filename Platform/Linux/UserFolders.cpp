@@ -83,14 +83,15 @@ std::optional<fs::path> parseLine(std::string_view line, std::string_view key, c
 
 }  // namespace
 
+fs::path configHome() { return absoluteEnv("XDG_CONFIG_HOME").value_or(realHome() / ".config"); }
+
 UserFolders userFolders() {
   UserFolders folders;
   folders.home = realHome();
   folders.desktop = folders.home / "Desktop";
   folders.documents = folders.home / "Documents";
 
-  const auto configHome = absoluteEnv("XDG_CONFIG_HOME").value_or(folders.home / ".config");
-  std::ifstream file(configHome / "user-dirs.dirs");
+  std::ifstream file(configHome() / "user-dirs.dirs");
   for (std::string line; std::getline(file, line);) {
     if (auto desktop = parseLine(line, "XDG_DESKTOP_DIR", folders.home)) folders.desktop = *desktop;
     if (auto documents = parseLine(line, "XDG_DOCUMENTS_DIR", folders.home)) folders.documents = *documents;

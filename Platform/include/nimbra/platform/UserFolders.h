@@ -15,4 +15,7 @@ struct UserFolders {
 // xdg-user-dirs ("user-dirs.dirs" in the config home), else ~/Desktop and ~/Documents.
 UserFolders userFolders();
 
+// Where the user's settings live: $XDG_CONFIG_HOME when absolute, else <home>/.config.
+std::filesystem::path configHome();
+
 }  // namespace nimbra::platform
