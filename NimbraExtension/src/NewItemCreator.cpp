@@ -72,11 +72,6 @@ fs::path makeFolder(const std::string& base, const fs::path& folder, const Conte
 
 CreatorError::CreatorError(Case c) : value(std::move(c)), description_(describeCase(value)) {}
 
-Context extensionContext() {
-  const auto& resources = ExtensionResources::shared();
-  return Context{resources.strings(), resources.templatesFolder(), *platform::systemFileOperations()};
-}
-
 fs::path create(const NewItem& item, const fs::path& folder, std::chrono::system_clock::time_point now,
                 const Context& context) {
   if (const auto* text = item.kind.as<Kind::Text>()) {
@@ -121,9 +116,6 @@ std::optional<fs::path> templateURL(std::string_view resource, const std::option
   return path;
 }
 
-std::optional<fs::path> templateURL(std::string_view resource) {
-  return templateURL(resource, ExtensionResources::shared().templatesFolder());
-}
 
 std::string datedFolderName(std::chrono::system_clock::time_point date) {
   // Picks up a time zone changed since the process started.

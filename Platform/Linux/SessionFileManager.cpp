@@ -69,8 +69,4 @@ std::shared_ptr<FileManager> sessionFileManager(std::shared_ptr<SystemLog> log, 
   return sessionFileManager(SessionBus::shared(), std::move(log), std::move(scheduler));
 }
 
-std::shared_ptr<FileManager> sessionFileManager() {
-  return sessionFileManager(journalLog("extension"), mainLoopScheduler());
-}
-
 }  // namespace nimbra::platform

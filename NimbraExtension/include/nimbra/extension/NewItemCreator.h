@@ -67,8 +67,6 @@ struct Context {
   platform::FileOperations& files;
 };
 
-// The extension's own strings and templates, and the system's file operations.
-Context extensionContext();
 
 // Creates the entry's item in `folder` and returns its location. `now` names dated
 // folders, in the user's local calendar. Throws CreatorError, or the file system's
@@ -80,8 +78,6 @@ std::filesystem::path create(const NewItem& item, const std::filesystem::path& f
 // outside the templates folder.
 std::optional<std::filesystem::path> templateURL(std::string_view resource,
                                                  const std::optional<std::filesystem::path>& templatesFolder);
-// The same in the extension's own templates folder.
-std::optional<std::filesystem::path> templateURL(std::string_view resource);
 
 // "2025-03-07": the date's year, month and day in the user's local calendar.
 std::string datedFolderName(std::chrono::system_clock::time_point date);

@@ -19,9 +19,7 @@ class FileManager {
 
 // org.freedesktop.FileManager1 on the session bus. The call runs as background
 // work of `scheduler` and ends with the file manager's answer or a timeout, so a
-// MainLoopScheduler's runUntilIdle() waits for it. Without arguments: the
-// journal's "extension" category and mainLoopScheduler().
-std::shared_ptr<FileManager> sessionFileManager();
+// MainLoopScheduler's runUntilIdle() waits for it.
 std::shared_ptr<FileManager> sessionFileManager(std::shared_ptr<SystemLog> log, std::shared_ptr<Scheduler> scheduler);
 
 }  // namespace nimbra::platform
