@@ -4,7 +4,6 @@
 #include <ctime>
 
 #include "nimbra/StringTable.h"
-#include "nimbra/extension/ExtensionResources.h"
 #include "nimbra/platform/FileOperations.h"
 
 namespace nimbra::extension::NewItemCreator {
