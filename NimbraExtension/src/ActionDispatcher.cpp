@@ -103,9 +103,11 @@ void ActionDispatcher::perform(const MenuAction& action, const std::optional<fs:
 std::optional<fs::path> ActionDispatcher::targetFolder(const std::optional<fs::path>& target,
                                                        const std::vector<fs::path>& selection) const {
   if (!target && selection.empty()) return std::nullopt;
-  const auto item = located(target ? *target : selection.front());
-  if (services_.files->isDirectory(item) && !services_.files->isPackage(item)) return item;
-  return item.parent_path();
+  return folderOf(located(target ? *target : selection.front()));
+}
+
+fs::path ActionDispatcher::folderOf(const fs::path& item) const {
+  return services_.files->isPlainFolder(item) ? item : item.parent_path();
 }
 
 void ActionDispatcher::fail(std::string_view message) {
@@ -201,8 +203,7 @@ void ActionDispatcher::openWith(const std::string& bundleID, const std::vector<f
 
   std::vector<fs::path> folders;
   for (const auto& item : items) {
-    const bool plainFolder = services_.files->isDirectory(item) && !services_.files->isPackage(item);
-    auto folder = plainFolder ? item : item.parent_path();
+    auto folder = folderOf(item);
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
   }
   services_.scheduler->inBackground([this, bundleID, app = *app, folders = std::move(folders)] {

@@ -58,10 +58,6 @@ void removeDotStores(const fs::path& root, platform::FileOperations& files) {
   }
 }
 
-bool isPlainFolder(const fs::path& item, const platform::FileOperations& files) {
-  return files.isDirectory(item) && !files.isPackage(item);
-}
-
 }  // namespace
 
 ZipFailed::ZipFailed(int s, std::string o)
@@ -124,7 +120,7 @@ fs::path archiveURL(const std::vector<fs::path>& items, const fs::path& folder, 
   std::string base = "Archive";
   if (!items.empty()) {
     const auto& first = items.front();
-    base = isPlainFolder(first, files) ? lastComponent(first) : splitExtension(lastComponent(first)).base;
+    base = files.isPlainFolder(first) ? lastComponent(first) : splitExtension(lastComponent(first)).base;
   }
   base = withoutExtensionSuffix(base, "zip");
   return freeName(folder, base, "zip", [&](const fs::path& p) { return files.exists(p); });

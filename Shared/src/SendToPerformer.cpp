@@ -21,7 +21,7 @@ fs::path targetFor(const fs::path& item, const fs::path& destination, const plat
   const auto exists = [&files](const fs::path& candidate) { return files.exists(candidate); };
   const auto name = lastComponent(item);
   // A plain folder's name is never split at a dot ("Build 1.2" stays whole).
-  if (files.isDirectory(item) && !files.isPackage(item)) return freeName(destination, name, "", exists);
+  if (files.isPlainFolder(item)) return freeName(destination, name, "", exists);
   const auto parts = splitExtension(name);
   return freeName(destination, withoutExtensionSuffix(parts.base, parts.ext), parts.ext, exists);
 }

@@ -72,6 +72,8 @@ class ActionDispatcher {
   void fail(std::string_view message);
 
  private:
+  // The item itself when it is a plain folder, else the folder it is in.
+  std::filesystem::path folderOf(const std::filesystem::path& item) const;
   void createInFolder(const NewItem& item, const std::filesystem::path& folder, bool rename);
   void renameAttempt(std::filesystem::path item, int attempt);
   void sendInBackground(SendToAction action, std::vector<std::filesystem::path> items);

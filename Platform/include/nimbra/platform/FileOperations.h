@@ -25,6 +25,8 @@ class FileOperations {
   virtual bool isDirectory(const std::filesystem::path& path) const = 0;
   // A directory that counts as one document (a bundle extension such as ".app").
   virtual bool isPackage(const std::filesystem::path& path) const = 0;
+  // A directory that is not a package: its name is taken whole, never split at a dot.
+  bool isPlainFolder(const std::filesystem::path& path) const { return isDirectory(path) && !isPackage(path); }
   // Absolute, "." and ".." removed, symbolic links resolved as far as the path
   // exists; the missing rest is kept as written. No trailing separator.
   virtual std::filesystem::path canonicalPath(const std::filesystem::path& path) const = 0;
