@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "nimbra/extension/FinderSync.h"
+#include "nimbra/extension/linux/SystemServices.h"
 #include "nimbra/platform/DefaultsSuite.h"
 
 namespace {
@@ -59,7 +60,7 @@ void menuRequest(benchmark::State& state, MenuKind kind, int customTypes) {
     return;
   }
   store->save(withCustomTypes(customTypes));
-  extension::FinderSync sync(store, extension::ExtensionEnvironment::system());
+  extension::FinderSync sync(store, extension::systemExtensionEnvironment());
   const std::vector<extension::SelectedItem> selection = {{"/tmp", true, false}};
   CountingHost host;
   sync.menu(kind, selection, host);  // warm the caches

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "SqliteDefaultsSuite.h"
+#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 #include "TemporaryDirectory.h"
 #include "nimbra/SettingsStore.h"
 

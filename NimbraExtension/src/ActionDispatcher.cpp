@@ -3,7 +3,6 @@
 #include "nimbra/HandOff.h"
 #include "nimbra/NumberedNames.h"
 #include "nimbra/SendToPerformer.h"
-#include "nimbra/extension/ExtensionResources.h"
 #include "nimbra/platform/PathNames.h"
 #include "nimbra/extension/Zipper.h"
 
@@ -35,28 +34,6 @@ std::vector<fs::path> itemsOf(const std::optional<fs::path>& target, const std::
 }
 
 }  // namespace
-
-DispatcherServices DispatcherServices::system(std::shared_ptr<platform::SystemLog> log,
-                                              std::shared_ptr<HostServices> host,
-                                              std::shared_ptr<platform::Scheduler> scheduler) {
-  const auto& resources = ExtensionResources::shared();
-  DispatcherServices services;
-  services.files = platform::systemFileOperations();
-  services.notifications = platform::sessionBusNotifications(log);
-  services.fileManager = platform::sessionFileManager(log, scheduler);
-  services.launcher = platform::desktopLauncher();
-  services.workspace = platform::systemWorkspace();
-  services.log = std::move(log);
-  services.scheduler = std::move(scheduler);
-  services.host = std::move(host);
-  services.userFolders = [] { return platform::userFolders(); };
-  services.now = [] { return std::chrono::system_clock::now(); };
-  services.strings = std::shared_ptr<const StringTable>(&resources.strings(), [](const StringTable*) {});
-  services.templatesFolder = resources.templatesFolder();
-  services.processes = platform::systemProcessRunner();
-  services.archiver = Zipper::installedArchiver();
-  return services;
-}
 
 ActionDispatcher::ActionDispatcher(DispatcherServices services) : services_(std::move(services)) {}
 

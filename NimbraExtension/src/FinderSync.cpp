@@ -1,7 +1,5 @@
 #include "nimbra/extension/FinderSync.h"
 
-#include "nimbra/extension/ExtensionResources.h"
-#include "nimbra/platform/GioContentTypes.h"
 
 namespace nimbra::extension {
 
@@ -11,26 +9,6 @@ bool selectionIsFoldersOnly(std::span<const SelectedItem> selection) {
     if (item.isPackage.value_or(false)) return false;
   }
   return true;
-}
-
-ExtensionEnvironment ExtensionEnvironment::system() {
-  const auto& resources = ExtensionResources::shared();
-  auto types = platform::systemContentTypes();
-  auto workspace = platform::systemWorkspace();
-  ExtensionEnvironment env;
-  env.strings = std::shared_ptr<const StringTable>(&resources.strings(), [](const StringTable*) {});
-  env.contentTypes = types;
-  env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace),
-                                                    std::make_shared<CachingAppLocator::Cache>());
-  env.openers = std::make_shared<ContentTypeOpeners>(types, workspace, std::make_shared<ContentTypeOpeners::Cache>());
-  if (const auto folder = resources.templatesFolder()) {
-    std::error_code ec;
-    for (auto it = std::filesystem::directory_iterator(*folder, ec); !ec && it != std::filesystem::directory_iterator();
-         it.increment(ec)) {
-      if (it->is_regular_file(ec)) env.templateNames.insert(it->path().filename().string());
-    }
-  }
-  return env;
 }
 
 FinderSync::FinderSync(std::optional<SettingsStore> settings, ExtensionEnvironment environment,

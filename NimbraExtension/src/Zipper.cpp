@@ -8,7 +8,6 @@
 #include "nimbra/UUID.h"
 #include "nimbra/platform/FileOperations.h"
 #include "nimbra/platform/ProcessRunner.h"
-#include "nimbra/platform/Resources.h"
 
 namespace nimbra::extension::Zipper {
 namespace {
@@ -124,15 +123,6 @@ fs::path archiveURL(const std::vector<fs::path>& items, const fs::path& folder, 
   }
   base = withoutExtensionSuffix(base, "zip");
   return freeName(folder, base, "zip", [&](const fs::path& p) { return files.exists(p); });
-}
-
-fs::path installedArchiver() {
-  static const auto anchor = 0;
-  // Programs sit in the bin folder beside the resources' share folder.
-  if (const auto resources = platform::deliverableResources("extension", &anchor)) {
-    return resources->parent_path().parent_path().parent_path() / "bin" / "nimbra-zip";
-  }
-  return "nimbra-zip";  // searched in PATH
 }
 
 }  // namespace nimbra::extension::Zipper

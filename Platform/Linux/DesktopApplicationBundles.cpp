@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "nimbra/platform/ApplicationBundles.h"
+#include "nimbra/platform/linux/GioSupport.h"
 
 namespace nimbra::platform {
 namespace {
@@ -13,12 +14,6 @@ using std::filesystem::path;
 
 constexpr std::string_view kSuffix = ".desktop";
 
-struct KeyFileDeleter {
-  void operator()(GKeyFile* k) const { g_key_file_unref(k); }
-};
-struct GFreeDeleter {
-  void operator()(gchar* p) const { g_free(p); }
-};
 
 // The XDG data folders, most important first. Read from the environment on
 // every call rather than GLib's per-process cache, so a changed setting counts.
@@ -64,9 +59,9 @@ class DesktopApplicationBundles final : public ApplicationBundles {
     const auto file = std::filesystem::absolute(location, ec).lexically_normal();
     if (ec || !file.filename().string().ends_with(kSuffix) || !std::filesystem::is_regular_file(file, ec)) return std::nullopt;
 
-    std::unique_ptr<GKeyFile, KeyFileDeleter> keys(g_key_file_new());
+    GKeyFilePtr keys(g_key_file_new());
     if (!g_key_file_load_from_file(keys.get(), file.c_str(), G_KEY_FILE_NONE, nullptr)) return std::nullopt;
-    std::unique_ptr<gchar, GFreeDeleter> type(
+    GCharPtr type(
         g_key_file_get_string(keys.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_TYPE, nullptr));
     if (!type || std::string_view(type.get()) != G_KEY_FILE_DESKTOP_TYPE_APPLICATION) return std::nullopt;
 

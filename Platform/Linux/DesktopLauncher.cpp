@@ -1,4 +1,5 @@
-#include "DesktopLauncher.h"
+#include "nimbra/platform/linux/DesktopLauncher.h"
+#include "nimbra/platform/linux/GioSupport.h"
 
 #include <dlfcn.h>
 #include <gio/gdesktopappinfo.h>
@@ -10,11 +11,8 @@
 namespace nimbra::platform {
 namespace {
 
-struct Unref {
-  void operator()(gpointer object) const { g_object_unref(object); }
-};
 template <typename T>
-using Owned = std::unique_ptr<T, Unref>;
+using Owned = GObjectPtr<T>;
 
 std::string takeMessage(GError* error) {
   std::string message = error ? error->message : "unknown error";
@@ -47,10 +45,7 @@ class DesktopLauncher final : public Launcher {
     if (!info) return "no usable application entry at " + app.url.string();
     std::vector<std::string> uris;
     for (const auto& folder : folders) {
-      Owned<GFile> file(g_file_new_for_path(folder.c_str()));
-      gchar* uri = g_file_get_uri(file.get());
-      uris.emplace_back(uri);
-      g_free(uri);
+      uris.push_back(fileURI(folder));
     }
     GList* list = nullptr;
     for (auto it = uris.rbegin(); it != uris.rend(); ++it) list = g_list_prepend(list, it->data());

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "nimbra/platform/Workspace.h"
+#include "nimbra/platform/linux/GioSupport.h"
 
 namespace nimbra::platform {
 namespace {
@@ -59,10 +60,7 @@ constexpr std::array<KnownDesktopIDs, 14> kKnown = {{
     {"com.mitchellh.ghostty", kGhostty},
 }};
 
-struct Unref {
-  void operator()(gpointer p) const { g_object_unref(p); }
-};
-using AppInfo = std::unique_ptr<GDesktopAppInfo, Unref>;
+using AppInfo = GObjectPtr<GDesktopAppInfo>;
 
 // GIO leaves out entries marked Hidden and entries whose TryExec program is missing.
 AppInfo load(const char* desktopID) { return AppInfo(g_desktop_app_info_new(desktopID)); }

@@ -1,6 +1,6 @@
-#include "nimbra/platform/GioContentTypes.h"
+#include "nimbra/platform/linux/GioContentTypes.h"
 
-#include <gio/gio.h>
+#include "nimbra/platform/linux/GioSupport.h"
 
 #include <chrono>
 #include <memory>
@@ -12,10 +12,6 @@ namespace {
 
 constexpr const char* kGenericData = "application/octet-stream";
 
-struct GFree {
-  void operator()(gchar* p) const { g_free(p); }
-};
-using GString = std::unique_ptr<gchar, GFree>;
 
 // Answers remembered for a minute, keeping GIO's glob matching off the menu path; GIO
 // reloads the MIME database when it changes, so a newly installed type shows up.
@@ -67,7 +63,7 @@ class GioContentTypes final : public ContentTypes {
     if (ext.empty()) return std::nullopt;
     const std::string name = "x." + std::string(ext);
     gboolean uncertain = FALSE;
-    GString type(g_content_type_guess(name.c_str(), nullptr, 0, &uncertain));
+    GCharPtr type(g_content_type_guess(name.c_str(), nullptr, 0, &uncertain));
     if (!type) return std::nullopt;
     // With no glob match GIO falls back to generic data, flagged uncertain.
     if (uncertain && g_strcmp0(type.get(), kGenericData) == 0) return std::nullopt;

@@ -5,7 +5,7 @@
 // Without a journal (containers, CI) the entries are dropped silently; the
 // command-line host shows them on stderr itself.
 
-#include "JournalLog.h"
+#include "nimbra/platform/linux/JournalLog.h"
 
 #include <string>
 

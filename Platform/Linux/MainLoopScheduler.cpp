@@ -3,7 +3,7 @@
 // by running work is counted before the running job's own count drops, so
 // the count reaches zero only when nothing is left.
 
-#include "MainLoopScheduler.h"
+#include "nimbra/platform/linux/MainLoopScheduler.h"
 
 #include <glib.h>
 

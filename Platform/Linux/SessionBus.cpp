@@ -1,4 +1,4 @@
-#include "SessionBus.h"
+#include "nimbra/platform/linux/SessionBus.h"
 
 #include <sys/stat.h>
 
@@ -14,10 +14,7 @@ std::optional<std::string> sessionBusAddress() {
   const auto socket = std::filesystem::path(runtime) / "bus";
   struct stat info {};
   if (::stat(socket.c_str(), &info) != 0 || !S_ISSOCK(info.st_mode)) return std::nullopt;
-  gchar* escaped = g_dbus_address_escape_value(socket.c_str());
-  std::string address = std::string("unix:path=") + escaped;
-  g_free(escaped);
-  return address;
+  return "unix:path=" + takeString(g_dbus_address_escape_value(socket.c_str()));
 }
 
 SessionBus::~SessionBus() {

@@ -1,4 +1,4 @@
-#include "SessionBusNotifications.h"
+#include "nimbra/platform/linux/SessionBusNotifications.h"
 
 #include <exception>
 #include <string>

@@ -2,21 +2,12 @@
 // the caller never waits, and the scheduler knows the call is still under way
 // until the file manager answered (or the bus said there is none).
 
-#include "SessionFileManager.h"
+#include "nimbra/platform/linux/SessionFileManager.h"
 
 #include <string>
 
 namespace nimbra::platform {
 namespace {
-
-std::string fileURI(const std::filesystem::path& item) {
-  GFile* file = g_file_new_for_path(item.c_str());
-  gchar* uri = g_file_get_uri(file);
-  std::string result = uri;
-  g_free(uri);
-  g_object_unref(file);
-  return result;
-}
 
 class SessionFileManager final : public FileManager {
  public:

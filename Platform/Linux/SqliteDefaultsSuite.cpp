@@ -1,4 +1,4 @@
-#include "SqliteDefaultsSuite.h"
+#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 
 #include "nimbra/platform/SystemLog.h"
 #include "nimbra/platform/UserFolders.h"

@@ -13,7 +13,7 @@
 
 namespace nimbra::testing {
 
-class ManualScheduler final : public platform::MainLoopScheduler {
+class ManualScheduler final : public platform::Scheduler {
  public:
   using Milliseconds = std::chrono::milliseconds;
 
@@ -58,7 +58,7 @@ class ManualScheduler final : public platform::MainLoopScheduler {
       }
     }
   }
-  void runUntilIdle() override { runAll(); }
+  void runUntilIdle() { runAll(); }
 
   // Time passed on this scheduler's clock.
   Milliseconds now() const { return now_; }

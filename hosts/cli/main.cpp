@@ -13,6 +13,9 @@
 #include "CommandLineHost.h"
 #include "MenuPrinter.h"
 #include "nimbra/extension/FinderSync.h"
+#include "nimbra/extension/linux/SystemServices.h"
+#include "nimbra/platform/linux/JournalLog.h"
+#include "nimbra/platform/linux/MainLoopScheduler.h"
 #include "nimbra/platform/DefaultsSuite.h"
 #include "nimbra/platform/Packages.h"
 
@@ -49,8 +52,8 @@ int pick(const cli::Arguments& args, const std::vector<extension::SelectedItem>&
   auto scheduler = platform::mainLoopScheduler();
   auto host = std::make_shared<cli::CommandLineHost>();
   auto log = std::make_shared<cli::EchoingLog>(platform::journalLog("extension"), args.verbose);
-  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::ExtensionEnvironment::system(),
-                             extension::DispatcherServices::system(log, host, scheduler));
+  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::systemExtensionEnvironment(),
+                             extension::systemDispatcherServices(log, host, scheduler));
   SilentMenu silent;
   sync.menu(args.kind, selection, silent);
 
@@ -75,7 +78,7 @@ int main(int argc, char** argv) {
   const auto selection = describe(args->selection);
   if (args->pick) return pick(*args, selection);
 
-  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::ExtensionEnvironment::system());
+  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::systemExtensionEnvironment());
   std::cout << cli::printMenu(sync, args->kind, selection, args->json);
   return 0;
 }

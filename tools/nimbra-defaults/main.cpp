@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "SqliteDefaultsSuite.h"
+#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "BusRecording.h"
-#include "MainLoopScheduler.h"
+#include "nimbra/platform/linux/MainLoopScheduler.h"
 #include "PrivateSessionBus.h"
 #include "TemporaryDirectory.h"
 #include "nimbra/HandOff.h"

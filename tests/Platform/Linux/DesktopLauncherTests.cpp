@@ -2,7 +2,7 @@
 // file. The XDG data dirs are set before GIO first reads them, so this file is
 // its own test program.
 
-#include "DesktopLauncher.h"
+#include "nimbra/platform/linux/DesktopLauncher.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

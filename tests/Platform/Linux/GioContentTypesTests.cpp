@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "nimbra/NewItem.h"
-#include "nimbra/platform/GioContentTypes.h"
+#include "nimbra/platform/linux/GioContentTypes.h"
 #include "nimbra/platform/Packages.h"
 #include "nimbra/platform/Resources.h"
 

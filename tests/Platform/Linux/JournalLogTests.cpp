@@ -1,4 +1,4 @@
-#include "JournalLog.h"
+#include "nimbra/platform/linux/JournalLog.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "MainLoopScheduler.h"
+#include "nimbra/platform/linux/MainLoopScheduler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Notifications on a private session bus, watched by an independent connection
 // that checks what actually goes over the wire.
 
-#include "SessionBusNotifications.h"
+#include "nimbra/platform/linux/SessionBusNotifications.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Revealing through a FileManager1 service that the test itself runs on a
 // private bus, served from the main loop that runUntilIdle() turns.
 
-#include "SessionFileManager.h"
+#include "nimbra/platform/linux/SessionFileManager.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "FakeSystemLog.h"
-#include "MainLoopScheduler.h"
+#include "nimbra/platform/linux/MainLoopScheduler.h"
 #include "ManualScheduler.h"
 #include "PrivateSessionBus.h"
 

@@ -1,4 +1,4 @@
-#include "SqliteDefaultsSuite.h"
+#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

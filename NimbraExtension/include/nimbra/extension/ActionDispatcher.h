@@ -47,10 +47,6 @@ struct DispatcherServices {
   // The archiver program the zipper runs, and how it is run.
   std::shared_ptr<platform::ProcessRunner> processes;
   std::filesystem::path archiver;
-
-  // This system's services, reporting to `log` and `host`, running work on `scheduler`.
-  static DispatcherServices system(std::shared_ptr<platform::SystemLog> log, std::shared_ptr<HostServices> host,
-                                   std::shared_ptr<platform::Scheduler> scheduler);
 };
 
 class ActionDispatcher {

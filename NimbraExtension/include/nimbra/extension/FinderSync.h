@@ -39,9 +39,6 @@ struct ExtensionEnvironment {
   std::shared_ptr<const AppLocating> locator;            // the caching locator, shared by every request
   std::shared_ptr<const ContentTypeOpeners> openers;     // the cached content-type check
   std::set<std::string, std::less<>> templateNames;      // files in the "Templates" folder, read once
-
-  // The system's services with one set of caches for the whole process.
-  static ExtensionEnvironment system();
 };
 
 class FinderSync {

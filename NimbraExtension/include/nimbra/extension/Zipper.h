@@ -57,7 +57,4 @@ void run(const std::filesystem::path& program, const std::vector<std::string>& a
 std::filesystem::path archiveURL(const std::vector<std::filesystem::path>& items, const std::filesystem::path& folder,
                                  const platform::FileOperations& files);
 
-// The archiver program installed with the extension (beside the calling binary).
-std::filesystem::path installedArchiver();
-
 }  // namespace nimbra::extension::Zipper

@@ -19,17 +19,4 @@ class Scheduler {
   virtual void inBackground(Work work) = 0;
 };
 
-// The default GLib main context. Tracks the work it was given so a
-// command-line host can run the loop until all of it has ended.
-class MainLoopScheduler : public Scheduler {
- public:
-  // Runs the default main context until no scheduled work is left: pending
-  // timers, background work and what any of it scheduled. Main thread only.
-  virtual void runUntilIdle() = 0;
-};
-
-// The process's one scheduler (the same object on every call). Work that throws
-// is logged to the journal and does not stop the loop.
-std::shared_ptr<MainLoopScheduler> mainLoopScheduler();
-
 }  // namespace nimbra::platform

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "SessionBus.h"
+#include "nimbra/platform/linux/SessionBus.h"
 #include "nimbra/platform/Notifications.h"
 #include "nimbra/platform/SystemLog.h"
 

@@ -4,7 +4,7 @@
 // shared one: that one ends the process when the bus goes away, and a module
 // must not change what its host's connection does.
 
-#include <gio/gio.h>
+#include "nimbra/platform/linux/GioSupport.h"
 
 #include <memory>
 #include <mutex>
@@ -13,10 +13,7 @@
 
 namespace nimbra::platform {
 
-struct GObjectUnref {
-  void operator()(gpointer object) const { g_object_unref(object); }
-};
-using Connection = std::unique_ptr<GDBusConnection, GObjectUnref>;
+using Connection = GObjectPtr<GDBusConnection>;
 
 class SessionBus {
  public:

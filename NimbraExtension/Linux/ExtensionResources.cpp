@@ -1,4 +1,4 @@
-#include "nimbra/extension/ExtensionResources.h"
+#include "nimbra/extension/linux/ExtensionResources.h"
 
 #include "nimbra/platform/Resources.h"
 

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <memory>
 
-#include "SessionBus.h"
+#include "nimbra/platform/linux/SessionBus.h"
 #include "nimbra/platform/FileManager.h"
 #include "nimbra/platform/Scheduler.h"
 #include "nimbra/platform/SystemLog.h"
