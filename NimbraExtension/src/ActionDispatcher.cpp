@@ -164,10 +164,9 @@ void ActionDispatcher::sendInBackground(SendToAction action, std::vector<fs::pat
 // "X alias", "X alias 2", ...: symbolic links to the items' absolute paths.
 std::vector<fs::path> ActionDispatcher::makeDesktopAliases(const std::vector<fs::path>& items, const fs::path& desktop) {
   auto& files = *services_.files;
-  const auto exists = [&](const fs::path& p) { return files.exists(p); };
   std::vector<fs::path> aliases;
   for (const auto& item : items) {
-    const auto alias = freeName(desktop, lastComponent(item) + " alias", "", exists);
+    const auto alias = freeName(desktop, lastComponent(item) + " alias", "", files);
     files.createSymbolicLink(alias, fs::absolute(item).lexically_normal());
     aliases.push_back(alias);
   }

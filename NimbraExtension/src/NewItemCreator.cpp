@@ -46,23 +46,18 @@ void checkName(const std::string& base, const std::string& ext) {
   }
 }
 
-fs::path freeNameIn(const fs::path& folder, const std::string& base, const std::string& ext,
-                    const platform::FileOperations& files) {
-  return freeName(folder, base, ext, [&files](const fs::path& candidate) { return files.exists(candidate); });
-}
-
 fs::path writeFile(std::span<const std::byte> bytes, const NewItem& item, const fs::path& folder,
                    const Context& context) {
   const auto base = withoutExtensionSuffix(item.baseName(context.strings), item.ext);
   checkName(base, item.ext);
-  auto to = freeNameIn(folder, base, item.ext, context.files);
+  auto to = freeName(folder, base, item.ext, context.files);
   context.files.createFile(to, bytes);
   return to;
 }
 
 fs::path makeFolder(const std::string& base, const fs::path& folder, const Context& context) {
   checkName(base, "");
-  auto to = freeNameIn(folder, base, "", context.files);
+  auto to = freeName(folder, base, "", context.files);
   context.files.createDirectory(to);
   return to;
 }
@@ -97,7 +92,7 @@ fs::path create(const NewItem& item, const fs::path& folder, std::chrono::system
     // Named with the entry's extension, not the resource's own.
     const auto base = withoutExtensionSuffix(item.baseName(context.strings), item.ext);
     checkName(base, item.ext);
-    auto to = freeNameIn(folder, base, item.ext, context.files);
+    auto to = freeName(folder, base, item.ext, context.files);
     context.files.copyItem(*source, to);
     return to;
   }

@@ -122,7 +122,7 @@ fs::path archiveURL(const std::vector<fs::path>& items, const fs::path& folder, 
     base = files.isPlainFolder(first) ? lastComponent(first) : splitExtension(lastComponent(first)).base;
   }
   base = withoutExtensionSuffix(base, "zip");
-  return freeName(folder, base, "zip", [&](const fs::path& p) { return files.exists(p); });
+  return freeName(folder, base, "zip", files);
 }
 
 }  // namespace nimbra::extension::Zipper

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "nimbra/platform/FileOperations.h"
+
 namespace nimbra {
 namespace {
 
@@ -88,6 +90,11 @@ std::filesystem::path freeName(const std::filesystem::path& folder, std::string_
     auto candidate = folder / numberedName(base, ext, n);
     if (!exists(candidate)) return candidate;
   }
+}
+
+std::filesystem::path freeName(const std::filesystem::path& folder, std::string_view base, std::string_view ext,
+                               const platform::FileOperations& files) {
+  return freeName(folder, base, ext, [&files](const std::filesystem::path& candidate) { return files.exists(candidate); });
 }
 
 }  // namespace nimbra

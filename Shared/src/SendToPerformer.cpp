@@ -18,12 +18,11 @@ fs::path parentOf(const fs::path& item) {
 }
 
 fs::path targetFor(const fs::path& item, const fs::path& destination, const platform::FileOperations& files) {
-  const auto exists = [&files](const fs::path& candidate) { return files.exists(candidate); };
   const auto name = lastComponent(item);
   // A plain folder's name is never split at a dot ("Build 1.2" stays whole).
-  if (files.isPlainFolder(item)) return freeName(destination, name, "", exists);
+  if (files.isPlainFolder(item)) return freeName(destination, name, "", files);
   const auto parts = splitExtension(name);
-  return freeName(destination, withoutExtensionSuffix(parts.base, parts.ext), parts.ext, exists);
+  return freeName(destination, withoutExtensionSuffix(parts.base, parts.ext), parts.ext, files);
 }
 
 }  // namespace

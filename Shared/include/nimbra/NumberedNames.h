@@ -10,6 +10,8 @@
 
 namespace nimbra {
 
+namespace platform { class FileOperations; }
+
 // Candidate n (counting from 1) for a base name and an extension without its dot:
 // "B.E", "B n.E"; "B", "B n" without extension; ".E", ".E n" without base name.
 std::string numberedName(std::string_view base, std::string_view ext, std::uint64_t n);
@@ -35,5 +37,8 @@ std::string lastComponent(const std::filesystem::path& location);
 // must create the item exclusively.
 std::filesystem::path freeName(const std::filesystem::path& folder, std::string_view base, std::string_view ext,
                                const std::function<bool(const std::filesystem::path&)>& exists);
+// The same, asking the file system whether a name is taken.
+std::filesystem::path freeName(const std::filesystem::path& folder, std::string_view base, std::string_view ext,
+                               const platform::FileOperations& files);
 
 }  // namespace nimbra
