@@ -1,7 +1,9 @@
-// One full menu request as a host makes it, with warm caches: read the settings
-// (validated against the suite's change count), gather the inputs, build the
-// tree and number the leaves. Runs against a real suite in a private
-// XDG_CONFIG_HOME and this machine's real desktop entries and MIME database.
+// One full menu request as a host makes it: read the settings (validated against
+// the suite's change count), gather the inputs, build the tree and number the
+// leaves. With warm caches, and with every cache entry expired: a host that
+// refreshes in the background serves the stale answers, one without waits for
+// GIO. Runs against a real suite in a private XDG_CONFIG_HOME and this machine's
+// real desktop entries and MIME database.
 
 #include <benchmark/benchmark.h>
 
@@ -10,7 +12,8 @@
 
 #include "nimbra/extension/FinderSync.h"
 #include "nimbra/extension/linux/SystemServices.h"
-#include "nimbra/platform/DefaultsSuite.h"
+#include "nimbra/platform/linux/JournalLog.h"
+#include "nimbra/platform/linux/MainLoopScheduler.h"
 
 namespace {
 
@@ -52,34 +55,63 @@ std::vector<NewItem> withCustomTypes(int count) {
   return items;
 }
 
-void menuRequest(benchmark::State& state, MenuKind kind, int customTypes) {
+struct NoHost final : extension::HostServices {
+  void beep() override {}
+  bool mayPressKeys() override { return false; }
+  void askToPressKeys() override {}
+  bool fileManagerIsFrontmost() override { return false; }
+  std::vector<std::filesystem::path> selectedItems() override { return {}; }
+  void pressRename() override {}
+};
+
+enum class Caches { warm, expiredRefreshedInBackground, expiredWaitedFor };
+
+void menuRequest(benchmark::State& state, MenuKind kind, int customTypes, Caches caches) {
   privateConfigHome();
-  auto store = SettingsStore::open(platform::openSharedSuite());
+  auto store = extension::openExtensionSettings();
   if (!store) {
     state.SkipWithError("settings suite did not open");
     return;
   }
   store->save(withCustomTypes(customTypes));
-  extension::FinderSync sync(store, extension::systemExtensionEnvironment());
-  const std::vector<extension::SelectedItem> selection = {{"/tmp", true, false}};
+  const auto scheduler = platform::mainLoopScheduler();
+  // Every cache entry is older than a minute at the next request.
+  auto offset = std::make_shared<std::chrono::seconds>(0);
+  const auto now = [offset] { return std::chrono::system_clock::now() + *offset; };
+  extension::FinderSync sync(
+      store, extension::systemExtensionEnvironment(caches == Caches::expiredWaitedFor ? nullptr : scheduler, now),
+      extension::systemDispatcherServices(platform::journalLog("extension"), std::make_shared<NoHost>(), scheduler));
+  const std::vector selection = {extension::SelectedItem::known("/tmp", true)};
   CountingHost host;
-  sync.menu(kind, selection, host);  // warm the caches
+  sync.warmUp();
+  scheduler->runUntilIdle();
+  sync.menu(kind, selection, host);
   for (auto _ : state) {
+    if (caches != Caches::warm) *offset += std::chrono::seconds(61);
     auto menu = sync.menu(kind, selection, host);
     benchmark::DoNotOptimize(menu);
   }
   state.counters["leaves"] = static_cast<double>(sync.actions().size());
+  scheduler->runUntilIdle();
 }
 
-void BM_ContainerDefaults(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForContainer, 0); }
-void BM_ItemsDefaults(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForItems, 0); }
-void BM_Container200Custom(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForContainer, 200); }
-void BM_Items200Custom(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForItems, 200); }
+void BM_ContainerDefaults(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForContainer, 0, Caches::warm); }
+void BM_ItemsDefaults(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForItems, 0, Caches::warm); }
+void BM_Container200Custom(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForContainer, 200, Caches::warm); }
+void BM_Items200Custom(benchmark::State& s) { menuRequest(s, MenuKind::contextualMenuForItems, 200, Caches::warm); }
+void BM_ContainerExpiredRefreshedInBackground(benchmark::State& s) {
+  menuRequest(s, MenuKind::contextualMenuForContainer, 0, Caches::expiredRefreshedInBackground);
+}
+void BM_ContainerExpiredWaitedFor(benchmark::State& s) {
+  menuRequest(s, MenuKind::contextualMenuForContainer, 0, Caches::expiredWaitedFor);
+}
 
 BENCHMARK(BM_ContainerDefaults)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ItemsDefaults)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Container200Custom)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Items200Custom)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ContainerExpiredRefreshedInBackground)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ContainerExpiredWaitedFor)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -1,43 +1,70 @@
 #include "nimbra/extension/linux/SystemServices.h"
 
+#include <chrono>
+
+#include "nimbra/CachingContentTypes.h"
 #include "nimbra/extension/linux/ExtensionResources.h"
 #include "nimbra/platform/Resources.h"
 #include "nimbra/platform/linux/GioContentTypes.h"
 
 namespace nimbra::extension {
+namespace {
+
+// Long enough for a read that meets the app's write; short enough not to be felt.
+constexpr std::chrono::milliseconds kMenuReadWait{50};
+
+// The resources are process-wide and never freed, like the caches they feed.
+std::shared_ptr<const StringTable> sharedStrings() {
+  return std::shared_ptr<const StringTable>(&ExtensionResources::shared().strings(), [](const StringTable*) {});
+}
+
+}  // namespace
+
+std::optional<SettingsStore> openExtensionSettings() {
+  return SettingsStore::open(platform::openSharedSuite(kMenuReadWait));
+}
 
 DispatcherServices systemDispatcherServices(std::shared_ptr<platform::SystemLog> log, std::shared_ptr<HostServices> host,
                                             std::shared_ptr<platform::Scheduler> scheduler) {
-  const auto& resources = ExtensionResources::shared();
   DispatcherServices services;
   services.files = platform::systemFileOperations();
   services.notifications = platform::sessionBusNotifications(log);
   services.fileManager = platform::sessionFileManager(log, scheduler);
   services.launcher = platform::desktopLauncher();
-  services.workspace = platform::systemWorkspace();
+  services.apps = std::make_shared<WorkspaceAppLocator>(platform::systemWorkspace());
   services.log = std::move(log);
   services.scheduler = std::move(scheduler);
   services.host = std::move(host);
   services.userFolders = [] { return platform::userFolders(); };
   services.now = [] { return std::chrono::system_clock::now(); };
-  services.strings = std::shared_ptr<const StringTable>(&resources.strings(), [](const StringTable*) {});
-  services.templatesFolder = resources.templatesFolder();
+  services.strings = sharedStrings();
+  services.templatesFolder = ExtensionResources::shared().templatesFolder();
   services.processes = platform::systemProcessRunner();
   services.archiver = installedArchiver();
   return services;
 }
 
-ExtensionEnvironment systemExtensionEnvironment() {
-  const auto& resources = ExtensionResources::shared();
-  auto types = platform::systemContentTypes();
+ExtensionEnvironment systemExtensionEnvironment(std::shared_ptr<platform::Scheduler> refreshIn, LookupClock::Now now) {
+  auto runner = [&]() -> LookupCache<bool>::Runner {
+    if (!refreshIn) return {};
+    return [refreshIn](std::function<void()> work) { refreshIn->inBackground(std::move(work)); };
+  }();
+  const auto lifetime = std::chrono::seconds(60);
   auto workspace = platform::systemWorkspace();
+  auto types = std::make_shared<CachingContentTypes>(
+      platform::systemContentTypes(),
+      std::make_shared<CachingContentTypes::TypeCache>(lifetime, now, runner),
+      std::make_shared<CachingContentTypes::DataCache>(lifetime, now, runner));
+
   ExtensionEnvironment env;
-  env.strings = std::shared_ptr<const StringTable>(&resources.strings(), [](const StringTable*) {});
+  env.strings = sharedStrings();
   env.contentTypes = types;
-  env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace),
-                                                    std::make_shared<CachingAppLocator::Cache>());
-  env.openers = std::make_shared<ContentTypeOpeners>(types, workspace, std::make_shared<ContentTypeOpeners::Cache>());
-  if (const auto folder = resources.templatesFolder()) {
+  env.locator = std::make_shared<CachingAppLocator>(
+      std::make_shared<WorkspaceAppLocator>(workspace),
+      std::make_shared<CachingAppLocator::Cache>(lifetime, now, runner));
+  env.openers = std::make_shared<ContentTypeOpeners>(
+      types, workspace, std::make_shared<ContentTypeOpeners::Cache>(lifetime, now, runner));
+  if (const auto folder = ExtensionResources::shared().templatesFolder()) {
     std::error_code ec;
     for (auto it = std::filesystem::directory_iterator(*folder, ec); !ec && it != std::filesystem::directory_iterator();
          it.increment(ec)) {

@@ -1,22 +1,29 @@
 #include "nimbra/extension/ActionDispatcher.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "nimbra/HandOff.h"
 #include "nimbra/NumberedNames.h"
 #include "nimbra/SendToPerformer.h"
-#include "nimbra/platform/PathNames.h"
+#include "nimbra/extension/NewItemCreator.h"
+#include "nimbra/extension/SelectedItem.h"
 #include "nimbra/extension/Zipper.h"
+#include "nimbra/platform/PathNames.h"
 
 namespace nimbra::extension {
 namespace {
 
 namespace fs = std::filesystem;
 
+using platform::standardised;
+// Background work holds the services it uses.
+using Services = std::shared_ptr<const DispatcherServices>;
+
 template <class... Fs>
 struct Overloaded : Fs... {
   using Fs::operator()...;
 };
-
-using platform::standardised;
 
 // Absolute and standardised, so that "Photos/" and "Photos" both have the folder above them as parent.
 fs::path located(const fs::path& item) {
@@ -33,160 +40,190 @@ std::vector<fs::path> itemsOf(const std::optional<fs::path>& target, const std::
   return items;
 }
 
-}  // namespace
-
-ActionDispatcher::ActionDispatcher(DispatcherServices services) : services_(std::move(services)) {}
-
-void ActionDispatcher::perform(const MenuAction& action, const std::optional<fs::path>& target,
-                               const std::vector<fs::path>& selection, SettingsStore* settings) {
-  services_.log->info("perform " + describe(action));
-  std::visit(Overloaded{
-                 [&](const MenuAction::Create& create) {
-                   const auto folder = targetFolder(target, selection);
-                   std::optional<NewItem> entry;
-                   if (folder && settings) {
-                     for (auto& item : settings->newItems()) {
-                       if (item.id == create.itemID) {
-                         entry = std::move(item);
-                         break;
-                       }
-                     }
-                   }
-                   if (!entry) return fail("no folder or item " + create.itemID);
-                   if (entry->kind.is<NewItemKind::Alias>()) {
-                     // The pending value first, so a freshly launched app finds it.
-                     settings->setPendingAliasFolder(*folder);
-                     return handOff(handOff::makeAlias);
-                   }
-                   createInFolder(*entry, *folder, settings->boolForKey(settingsKey::renameNewItems));
-                 },
-                 [&](const MenuAction::SendTo& send) {
-                   auto items = itemsOf(target, selection);
-                   if (items.empty()) return fail("send to: nothing selected");
-                   if (send.action != SendToAction::otherFolder) return sendInBackground(send.action, std::move(items));
-                   if (!settings) return fail("send to folder: no settings store");
-                   settings->setPendingTransferItems(items);
-                   handOff(handOff::transfer);
-                 },
-                 [&](const MenuAction::OpenWith& open) { openWith(open.bundleID, itemsOf(target, selection)); },
-                 [&](const auto&) {  // customize, finishSetup
-                   if (settings) settings->setBool(settingsKey::pendingOpenPreferences, true);
-                   handOff(handOff::openPreferences);
-                 },
-             },
-             action.value);
+// The item itself when it is a plain folder, else the folder it is in.
+fs::path folderOf(const fs::path& item, const platform::FileOperations& files) {
+  return SelectedItem::lookUp(item, files).isPlainFolder() ? item : item.parent_path();
 }
 
-std::optional<fs::path> ActionDispatcher::targetFolder(const std::optional<fs::path>& target,
-                                                       const std::vector<fs::path>& selection) const {
-  if (!target && selection.empty()) return std::nullopt;
-  return folderOf(located(target ? *target : selection.front()));
+void fail(const Services& s, const std::string& message) {
+  s->log->error(message);
+  s->scheduler->onMain([s] { s->host->beep(); });
 }
 
-fs::path ActionDispatcher::folderOf(const fs::path& item) const {
-  return services_.files->isPlainFolder(item) ? item : item.parent_path();
+// The pending value is stored already: the signal, then the app, so that a freshly
+// launched app finds the value and a running one hears of it.
+void handOff(const Services& s, std::string_view notification) {
+  s->notifications->post(notification);
+  if (auto error = s->launcher->openCompanionApp()) fail(s, "open companion app: " + *error);
 }
 
-void ActionDispatcher::fail(std::string_view message) {
-  services_.log->error(message);
-  services_.host->beep();
-}
-
-// The pending value is already stored; the signal and the launch go off the main
-// loop (connecting to the bus or spawning may take a while), in that order.
-void ActionDispatcher::handOff(std::string_view notification) {
-  services_.scheduler->inBackground([this, name = std::string(notification)] {
-    services_.notifications->post(name);
-    if (auto error = services_.launcher->openCompanionApp()) {
-      services_.scheduler->onMain([this, message = "open companion app: " + *error] { fail(message); });
-    }
-  });
-}
-
-void ActionDispatcher::createInFolder(const NewItem& item, const fs::path& folder, bool rename) {
-  fs::path created;
+// Stores a pending value for the companion app; a failed write ends the hand-off.
+template <class Store>
+bool storePending(const Services& s, const std::string& context, Store store) {
   try {
-    const NewItemCreator::Context context{*services_.strings, services_.templatesFolder, *services_.files};
-    created = NewItemCreator::create(item, folder, services_.now(), context);
-  } catch (const std::exception& error) {
-    return fail("create " + item.id + ": " + error.what());
+    store();
+    return true;
+  } catch (const SettingsStore::WriteFailed& error) {
+    fail(s, context + ": " + error.what());
+    return false;
   }
-  services_.fileManager->reveal(created);
-  if (rename) {
-    if (services_.host->mayPressKeys()) {
-      renameAttempt(created, 1);
-    } else {
-      services_.log->info("rename: no permission to post events yet");
-      services_.host->askToPressKeys();
-    }
-  }
-  services_.scheduler->inBackground([notifications = services_.notifications] { notifications->post(handOff::menuUsed); });
 }
 
 // Presses rename only once the file manager shows exactly the new item selected.
-void ActionDispatcher::renameAttempt(fs::path item, int attempt) {
-  services_.scheduler->afterDelay(renameInterval, [this, item = std::move(item), attempt] {
-    auto& host = *services_.host;
+void renameAttempt(const Services& s, fs::path item, int attempt) {
+  s->scheduler->afterDelay(ActionDispatcher::renameInterval, [s, item = std::move(item), attempt] {
+    auto& host = *s->host;
     if (host.fileManagerIsFrontmost()) {
       const auto selected = host.selectedItems();
       if (selected.size() == 1 && standardised(selected.front()) == standardised(item)) return host.pressRename();
     }
-    if (attempt == renameAttempts) return services_.log->info("rename: Finder never selected just the new item");
-    renameAttempt(item, attempt + 1);
+    if (attempt == ActionDispatcher::renameAttempts) {
+      return s->log->info("rename: Finder never selected just the new item");
+    }
+    renameAttempt(s, item, attempt + 1);
   });
 }
 
-void ActionDispatcher::sendInBackground(SendToAction action, std::vector<fs::path> items) {
-  services_.scheduler->inBackground([this, action, items = std::move(items)] {
-    auto& files = *services_.files;
-    try {
-      const auto folders = services_.userFolders();
-      std::vector<fs::path> results;
-      switch (action) {
-        case SendToAction::zip:
-          results = {Zipper::zip(items, items.front().parent_path(), {files, *services_.processes, services_.archiver})};
-          break;
-        case SendToAction::desktopCopy: results = SendToPerformer::perform(items, folders.desktop, false, files); break;
-        case SendToAction::documents: results = SendToPerformer::perform(items, folders.documents, false, files); break;
-        case SendToAction::desktop: results = makeDesktopAliases(items, folders.desktop); break;
-        case SendToAction::otherFolder: break;  // handed to the companion app, never sent from here
-      }
-      if (action == SendToAction::zip) {
-        services_.scheduler->onMain([this, archive = results.front()] { services_.fileManager->reveal(archive); });
-      }
-    } catch (const std::exception& error) {
-      auto message = "send to " + std::string(action.rawValue()) + ": " + error.what();
-      services_.scheduler->onMain([this, message = std::move(message)] { fail(message); });
-    }
+void createInFolder(const Services& s, const NewItem& item, const fs::path& folder, bool rename) {
+  fs::path created;
+  try {
+    const NewItemCreator::Context context{*s->strings, s->templatesFolder, *s->files};
+    created = NewItemCreator::create(item, folder, s->now(), context);
+  } catch (const std::exception& error) {
+    return fail(s, "create " + item.id + ": " + error.what());
+  }
+  s->scheduler->onMain([s, created, rename] {
+    s->fileManager->reveal(created);
+    if (!rename) return;
+    if (s->host->mayPressKeys()) return renameAttempt(s, created, 1);
+    s->log->info("rename: no permission to post events yet");
+    s->host->askToPressKeys();
   });
+  s->notifications->post(handOff::menuUsed);
+}
+
+void create(const Services& s, const std::string& itemID, const std::optional<fs::path>& target,
+            const std::vector<fs::path>& selection, std::optional<SettingsStore>& settings) {
+  const auto folder = targetFolder(target, selection, *s->files);
+  std::optional<NewItem> entry;
+  if (folder && settings) {
+    for (auto& item : settings->newItems()) {
+      if (item.id == itemID) {
+        entry = std::move(item);
+        break;
+      }
+    }
+  }
+  if (!entry) return fail(s, "no folder or item " + itemID);
+  if (entry->kind.is<NewItemKind::Alias>()) {
+    if (storePending(s, "alias", [&] { settings->setPendingAliasFolder(*folder); })) {
+      handOff(s, handOff::makeAlias);
+    }
+    return;
+  }
+  createInFolder(s, *entry, *folder, settings->boolForKey(settingsKey::renameNewItems));
 }
 
 // "X alias", "X alias 2", ...: symbolic links to the items' absolute paths.
-std::vector<fs::path> ActionDispatcher::makeDesktopAliases(const std::vector<fs::path>& items, const fs::path& desktop) {
-  auto& files = *services_.files;
+std::vector<fs::path> makeDesktopAliases(const std::vector<fs::path>& items, const fs::path& desktop,
+                                         platform::FileOperations& files) {
   std::vector<fs::path> aliases;
   for (const auto& item : items) {
     const auto alias = freeName(desktop, lastComponent(item) + " alias", "", files);
-    files.createSymbolicLink(alias, fs::absolute(item).lexically_normal());
+    files.createSymbolicLink(alias, item);
     aliases.push_back(alias);
   }
   return aliases;
 }
 
-void ActionDispatcher::openWith(const std::string& bundleID, const std::vector<fs::path>& items) {
-  const auto app = services_.workspace->applicationURL(bundleID);
-  if (!app || items.empty()) return fail("open with " + bundleID + ": app or items missing");
+void zip(const Services& s, const std::vector<fs::path>& items) {
+  const auto archive = Zipper::zip(items, items.front().parent_path(), {*s->files, *s->processes, s->archiver});
+  if (!archive.leftOut.empty()) {
+    std::string names;
+    for (const auto& item : archive.leftOut) names += (names.empty() ? "" : ", ") + item.string();
+    s->log->info("send to zip: left out what a zip archive cannot hold: " + names);
+  }
+  s->scheduler->onMain([s, location = archive.location] { s->fileManager->reveal(location); });
+}
 
+void send(const Services& s, SendToAction action, const std::vector<fs::path>& items) {
+  auto& files = *s->files;
+  try {
+    switch (action) {
+      case SendToAction::zip: zip(s, items); break;
+      case SendToAction::desktopCopy: SendToPerformer::perform(items, s->userFolders().desktop, false, files); break;
+      case SendToAction::documents: SendToPerformer::perform(items, s->userFolders().documents, false, files); break;
+      case SendToAction::desktop: makeDesktopAliases(items, s->userFolders().desktop, files); break;
+      case SendToAction::otherFolder: break;  // handed to the companion app, never sent from here
+    }
+  } catch (const std::exception& error) {
+    fail(s, "send to " + std::string(action.rawValue()) + ": " + error.what());
+  }
+}
+
+void openWith(const Services& s, const std::string& bundleID, const std::vector<fs::path>& items) {
+  const auto app = s->apps->applicationURL(bundleID);
+  if (!app || items.empty()) return fail(s, "open with " + bundleID + ": app or items missing");
   std::vector<fs::path> folders;
   for (const auto& item : items) {
-    auto folder = folderOf(item);
+    auto folder = folderOf(item, *s->files);
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
   }
-  services_.scheduler->inBackground([this, bundleID, app = *app, folders = std::move(folders)] {
-    if (auto error = services_.launcher->open(folders, app)) {
-      services_.scheduler->onMain([this, message = "open with " + bundleID + ": " + *error] { fail(message); });
-    }
+  if (auto error = s->launcher->open(folders, *app)) fail(s, "open with " + bundleID + ": " + *error);
+}
+
+void performInBackground(const Services& s, const MenuAction& action, const std::optional<fs::path>& target,
+                         const std::vector<fs::path>& selection, std::optional<SettingsStore>& settings) {
+  std::visit(Overloaded{
+                 [&](const MenuAction::Create& c) { create(s, c.itemID, target, selection, settings); },
+                 [&](const MenuAction::SendTo& sendTo) {
+                   const auto items = itemsOf(target, selection);
+                   if (items.empty()) return fail(s, "send to: nothing selected");
+                   if (sendTo.action != SendToAction::otherFolder) return send(s, sendTo.action, items);
+                   if (!settings) return fail(s, "send to folder: no settings store");
+                   if (storePending(s, "send to folder", [&] { settings->setPendingTransferItems(items); })) {
+                     handOff(s, handOff::transfer);
+                   }
+                 },
+                 [&](const MenuAction::OpenWith& open) { openWith(s, open.bundleID, itemsOf(target, selection)); },
+                 [&](const auto&) {  // customize, finishSetup
+                   if (settings && !storePending(s, "open preferences", [&] {
+                         settings->setBool(settingsKey::pendingOpenPreferences, true);
+                       })) {
+                     return;
+                   }
+                   handOff(s, handOff::openPreferences);
+                 },
+             },
+             action.value);
+}
+
+}  // namespace
+
+ActionDispatcher::ActionDispatcher(DispatcherServices services)
+    : services_(std::make_shared<const DispatcherServices>(std::move(services))) {
+  const auto& s = *services_;
+  if (!s.files || !s.notifications || !s.fileManager || !s.launcher || !s.apps || !s.log || !s.scheduler || !s.host ||
+      !s.userFolders || !s.now || !s.strings || !s.processes) {
+    throw std::invalid_argument("ActionDispatcher: a service is missing");
+  }
+}
+
+void ActionDispatcher::perform(const MenuAction& action, std::optional<fs::path> target, std::vector<fs::path> selection,
+                               std::optional<SettingsStore> settings) const {
+  services_->log->info("perform " + describe(action));
+  services_->scheduler->inBackground([s = services_, action, target = std::move(target), selection = std::move(selection),
+                                      settings = std::move(settings)]() mutable {
+    performInBackground(s, action, target, selection, settings);
   });
+}
+
+void ActionDispatcher::fail(const std::string& message) const { extension::fail(services_, message); }
+
+std::optional<fs::path> targetFolder(const std::optional<fs::path>& target, const std::vector<fs::path>& selection,
+                                     const platform::FileOperations& files) {
+  if (!target && selection.empty()) return std::nullopt;
+  return folderOf(located(target ? *target : selection.front()), files);
 }
 
 }  // namespace nimbra::extension

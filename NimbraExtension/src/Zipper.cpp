@@ -1,5 +1,6 @@
 #include "nimbra/extension/Zipper.h"
 
+#include <algorithm>
 #include <fstream>
 #include <future>
 
@@ -57,6 +58,32 @@ void removeDotStores(const fs::path& root, platform::FileOperations& files) {
   }
 }
 
+// The archiver names each item it skips on a line of its own:
+//   nimbra-zip: skipped '<staging>/<item>/<inside>': not a file, folder or symbolic link
+// Each is told as the sent item's own path.
+std::vector<fs::path> leftOut(std::string_view warnings, const fs::path& staging, const std::vector<fs::path>& items) {
+  constexpr std::string_view prefix = "nimbra-zip: skipped '";
+  constexpr std::string_view suffix = "': ";
+  std::vector<fs::path> result;
+  while (!warnings.empty()) {
+    const auto end = warnings.find('\n');
+    const auto line = warnings.substr(0, end);
+    warnings = end == std::string_view::npos ? std::string_view() : warnings.substr(end + 1);
+    const auto close = line.rfind(suffix);
+    if (!line.starts_with(prefix) || close == std::string_view::npos || close < prefix.size()) continue;
+    const fs::path skipped(line.substr(prefix.size(), close - prefix.size()));
+    const auto inside = skipped.lexically_relative(staging);
+    if (inside.empty() || *inside.begin() == "..") continue;
+    const auto name = inside.begin()->string();
+    const auto item = std::find_if(items.begin(), items.end(), [&](const fs::path& i) { return lastComponent(i) == name; });
+    if (item == items.end()) continue;
+    auto original = *item;
+    for (auto part = std::next(inside.begin()); part != inside.end(); ++part) original /= *part;
+    result.push_back(std::move(original));
+  }
+  return result;
+}
+
 }  // namespace
 
 ZipFailed::ZipFailed(int s, std::string o)
@@ -64,12 +91,12 @@ ZipFailed::ZipFailed(int s, std::string o)
 
 void run(const fs::path& program, const std::vector<std::string>& args, const fs::path& logFolder,
          platform::FileOperations& files, platform::ProcessRunner& processes,
-         std::function<void(std::exception_ptr)> completion) {
+         std::function<void(std::exception_ptr, std::string output)> completion) {
   const auto log = logFolder / ("nmb-" + newUUID() + ".log");
   try {
     files.createFile(log, {});
   } catch (...) {
-    return completion(std::make_exception_ptr(ZipFailed(-1, "no log file")));
+    return completion(std::make_exception_ptr(ZipFailed(-1, "no log file")), {});
   }
   auto remove = [&files, log] {
     try {
@@ -81,15 +108,17 @@ void run(const fs::path& program, const std::vector<std::string>& args, const fs
     processes.start(program, args, log, [log, remove, completion](int status) {
       auto output = readStart(log);
       remove();
-      completion(status == 0 ? nullptr : std::make_exception_ptr(ZipFailed(status, std::move(output))));
+      if (status == 0) return completion(nullptr, std::move(output));
+      auto failure = std::make_exception_ptr(ZipFailed(status, output));
+      completion(std::move(failure), std::move(output));
     });
   } catch (...) {
     remove();
-    completion(std::current_exception());
+    completion(std::current_exception(), {});
   }
 }
 
-fs::path zip(const std::vector<fs::path>& items, const fs::path& folder, const Context& context) {
+Archive zip(const std::vector<fs::path>& items, const fs::path& folder, const Context& context) {
   auto& files = context.files;
   const auto scratch = files.makeScratchFolder(folder);
   const RemoveOnExit cleanup(files, scratch);
@@ -100,19 +129,19 @@ fs::path zip(const std::vector<fs::path>& items, const fs::path& folder, const C
   removeDotStores(staging, files);
 
   const auto archive = scratch / "out.zip";
-  std::promise<void> finished;
+  std::promise<std::string> finished;
   run(context.archiver,
       {"-c", "-k", "--norsrc", "--noextattr", "--noqtn", "--noacl", staging.string(), archive.string()},
       // The log names the user's files: keep it in the private scratch folder.
-      scratch, files, context.processes, [&finished](std::exception_ptr error) {
+      scratch, files, context.processes, [&finished](std::exception_ptr error, std::string output) {
         if (error) finished.set_exception(error);
-        else finished.set_value();
+        else finished.set_value(std::move(output));
       });
-  finished.get_future().get();
+  const auto warnings = finished.get_future().get();
 
   const auto destination = archiveURL(items, folder, files);
   files.moveItem(archive, destination);
-  return destination;
+  return {destination, leftOut(warnings, staging, items)};
 }
 
 fs::path archiveURL(const std::vector<fs::path>& items, const fs::path& folder, const platform::FileOperations& files) {

@@ -1,6 +1,6 @@
-#include <glib.h>
+#include <gio/gdesktopappinfo.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -14,61 +14,42 @@ using std::filesystem::path;
 
 constexpr std::string_view kSuffix = ".desktop";
 
-
-// The XDG data folders, most important first. Read from the environment on
-// every call rather than GLib's per-process cache, so a changed setting counts.
+// The XDG data folders as the launcher (GIO) sees them, most important first.
 std::vector<path> dataDirs() {
-  std::vector<path> dirs;
-  const char* home = std::getenv("XDG_DATA_HOME");
-  if (home && home[0] == '/') {
-    dirs.emplace_back(home);
-  } else if (const char* h = std::getenv("HOME"); h && h[0] == '/') {
-    dirs.push_back(path(h) / ".local" / "share");
-  }
-  const char* system = std::getenv("XDG_DATA_DIRS");
-  std::string_view list = system && system[0] ? system : "/usr/local/share:/usr/share";
-  while (!list.empty()) {
-    const auto colon = list.find(':');
-    const auto dir = list.substr(0, colon);
-    if (!dir.empty() && dir.front() == '/') dirs.emplace_back(dir);
-    list = colon == std::string_view::npos ? std::string_view{} : list.substr(colon + 1);
-  }
+  std::vector<path> dirs{g_get_user_data_dir()};
+  for (const gchar* const* dir = g_get_system_data_dirs(); *dir; ++dir) dirs.emplace_back(*dir);
   return dirs;
 }
 
-// The desktop-file ID: the path below an applications/ folder of a data dir
-// with '/' turned into '-', else the file name.
-std::string desktopFileID(const path& file) {
+// The desktop-file ID of an entry in an applications/ folder of a data dir: the path
+// below that folder with '/' turned into '-'.
+std::optional<std::string> desktopFileID(const path& file) {
   for (const auto& dir : dataDirs()) {
-    const auto applications = (dir / "applications").lexically_normal();
-    const auto relative = file.lexically_relative(applications);
+    const auto relative = file.lexically_relative((dir / "applications").lexically_normal());
     if (relative.empty() || *relative.begin() == "..") continue;
     std::string id = relative.generic_string();
-    for (auto& c : id) {
-      if (c == '/') c = '-';
-    }
+    std::replace(id.begin(), id.end(), '/', '-');
     return id;
   }
-  return file.filename().string();
+  return std::nullopt;
 }
 
 class DesktopApplicationBundles final : public ApplicationBundles {
  public:
+  // Only an entry the launcher finds under its identifier names an app: one outside
+  // the applications folders, or shadowed by another entry of that identifier,
+  // would have the launcher start a different program.
   std::optional<std::string> bundleIdentifier(const path& location) const override {
     std::error_code ec;
     const auto file = std::filesystem::absolute(location, ec).lexically_normal();
-    if (ec || !file.filename().string().ends_with(kSuffix) || !std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-
-    GKeyFilePtr keys(g_key_file_new());
-    if (!g_key_file_load_from_file(keys.get(), file.c_str(), G_KEY_FILE_NONE, nullptr)) return std::nullopt;
-    GCharPtr type(
-        g_key_file_get_string(keys.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_TYPE, nullptr));
-    if (!type || std::string_view(type.get()) != G_KEY_FILE_DESKTOP_TYPE_APPLICATION) return std::nullopt;
-
-    auto id = desktopFileID(file);
-    id.resize(id.size() - kSuffix.size());
-    if (id.empty()) return std::nullopt;
-    return id;
+    if (ec || !file.filename().string().ends_with(kSuffix)) return std::nullopt;
+    const auto id = desktopFileID(file);
+    if (!id) return std::nullopt;
+    // GIO loads only application entries that are not hidden.
+    const GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(id->c_str()));
+    const char* found = info ? g_desktop_app_info_get_filename(info.get()) : nullptr;
+    if (!found || !std::filesystem::equivalent(found, file, ec)) return std::nullopt;
+    return id->substr(0, id->size() - kSuffix.size());
   }
 };
 

@@ -15,15 +15,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <chrono>
+#include <climits>
 #include <mutex>
+#include <thread>
 
 namespace nimbra::platform {
 namespace {
 
 using std::filesystem::path;
 
-// Writers from the two processes queue behind each other instead of failing.
-constexpr int kBusyTimeoutMs = 10000;
+// Writers from the two processes queue behind each other instead of failing;
+// opening (and checking) the file waits as long.
+constexpr int kWriteWaitMs = 10000;
+// How long opening waits for another process that is opening or repairing the suite.
+constexpr auto kOpenLockWait = std::chrono::seconds(2);
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS defaults ("
@@ -157,7 +163,7 @@ Outcome connect(const path& file, Connection& c) {
   c.db.reset(raw);
   if (openRc != SQLITE_OK) return classify(openRc);
   sqlite3_extended_result_codes(raw, 1);
-  sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+  sqlite3_busy_timeout(raw, kWriteWaitMs);
 
   // synchronous=FULL makes each commit durable when the write returns.
   for (const char* sql : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", kSchema}) {
@@ -225,18 +231,21 @@ std::optional<path> keepAside(const path& file) {
 }
 
 // Serialises opening (and repairing) between processes, so one never moves
-// aside the fresh suite another has just started.
+// aside the fresh suite another has just started. Waits a bounded time: a process
+// stuck while holding it must not keep every other one from its settings.
 class OpenLock {
  public:
   explicit OpenLock(const path& container) {
     fd_ = ::open((container / "defaults.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0) return;
-    while (flock(fd_, LOCK_EX) != 0) {
-      if (errno != EINTR) {
+    const auto deadline = std::chrono::steady_clock::now() + kOpenLockWait;
+    while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
         ::close(fd_);
         fd_ = -1;
         return;
       }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }
   ~OpenLock() {
@@ -264,7 +273,10 @@ RegistrationDomain& registrationDomain() {
 
 class SqliteDefaultsSuite final : public DefaultsSuite {
  public:
-  explicit SqliteDefaultsSuite(Connection c) : c_(std::move(c)) {}
+  SqliteDefaultsSuite(Connection c, std::chrono::milliseconds readWait)
+      : c_(std::move(c)), readWaitMs_(static_cast<int>(std::min<std::chrono::milliseconds::rep>(readWait.count(), INT_MAX))) {
+    sqlite3_busy_timeout(c_.db.get(), readWaitMs_);
+  }
 
   std::optional<DefaultsValue> value(std::string_view key) const override {
     {
@@ -288,7 +300,10 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
     sqlite3_bind_text(use.get(), 1, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
     std::string storage;
     if (value) bindValue(use.get(), 2, *value, storage);
+    // A write queues behind the other process's; only reads are kept short.
+    sqlite3_busy_timeout(c_.db.get(), kWriteWaitMs);
     const int rc = sqlite3_step(use.get());
+    sqlite3_busy_timeout(c_.db.get(), readWaitMs_);
     if (rc != SQLITE_DONE) {
       logFailure("write", key, rc);
       return false;
@@ -303,15 +318,18 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
     for (const auto& [key, value] : values) domain.values.insert_or_assign(key, value);
   }
 
-  std::map<std::string, DefaultsValue, std::less<>> persistentDomain() const override {
+  std::optional<Domain> persistentDomain() const override {
     std::lock_guard lock(mutex_);
-    std::map<std::string, DefaultsValue, std::less<>> domain;
+    Domain domain;
     const Use use(c_.all);
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
       if (auto value = readValue(use.get(), 1)) domain.emplace(columnBytes(use.get(), 0), std::move(*value));
     }
-    if (rc != SQLITE_DONE) logFailure("read", "*", rc);
+    if (rc != SQLITE_DONE) {
+      logFailure("read", "*", rc);
+      return std::nullopt;
+    }
     return domain;
   }
 
@@ -338,6 +356,7 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
 
   mutable std::mutex mutex_;
   Connection c_;
+  const int readWaitMs_;
   mutable std::int64_t lastDataVersion_ = -1;
   mutable std::uint64_t generation_ = 0;
 };
@@ -356,12 +375,15 @@ std::optional<path> sharedContainer() {
   return container;
 }
 
-std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container) {
+std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container, std::chrono::milliseconds readWait) {
   const OpenLock lock(container);
-  if (!lock.held()) return nullptr;
   const auto file = container / kSuiteFileName;
   Connection c;
   auto outcome = connect(file, c);
+  if (outcome == Outcome::damaged && !lock.held()) {
+    logWarning("settings suite " + file.string() + " is damaged and another process holds it: not repaired now");
+    return nullptr;
+  }
   if (outcome == Outcome::damaged) {
     c = {};
     const auto aside = keepAside(file);
@@ -373,12 +395,12 @@ std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container) {
     outcome = connect(file, c);
   }
   if (outcome != Outcome::opened) return nullptr;
-  return std::make_shared<SqliteDefaultsSuite>(std::move(c));
+  return std::make_shared<SqliteDefaultsSuite>(std::move(c), readWait);
 }
 
-std::shared_ptr<DefaultsSuite> openSharedSuite() {
+std::shared_ptr<DefaultsSuite> openSharedSuite(std::chrono::milliseconds readWait) {
   const auto container = sharedContainer();
-  return container ? openSuiteIn(*container) : nullptr;
+  return container ? openSuiteIn(*container, readWait) : nullptr;
 }
 
 }  // namespace nimbra::platform

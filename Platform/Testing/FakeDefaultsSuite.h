@@ -9,8 +9,6 @@ namespace nimbra::testing {
 
 class FakeDefaultsSuite final : public platform::DefaultsSuite {
  public:
-  using Domain = std::map<std::string, platform::DefaultsValue, std::less<>>;
-
   Domain stored;
   Domain registered;
   // Every write in order: the key and what was written (nothing for a removal).
@@ -20,11 +18,13 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
 
   std::optional<platform::DefaultsValue> value(std::string_view key) const override {
     ++reads;
+    if (unreadable) return std::nullopt;
     if (const auto it = stored.find(key); it != stored.end()) return it->second;
     if (const auto it = registered.find(key); it != registered.end()) return it->second;
     return std::nullopt;
   }
   bool setValue(std::string_view key, const std::optional<platform::DefaultsValue>& value) override {
+    if (readOnly) return false;
     writes.emplace_back(key, value);
     ++changes;
     if (value) {
@@ -37,7 +37,16 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
   void registerDefaults(const Domain& values) override {
     for (const auto& [key, value] : values) registered.insert_or_assign(key, value);
   }
-  Domain persistentDomain() const override { return stored; }
+  // Set to make reads fail, as a busy suite does.
+  bool unreadable = false;
+  // Set to make writes fail.
+  bool readOnly = false;
+
+  std::optional<Domain> persistentDomain() const override {
+    ++reads;
+    if (unreadable) return std::nullopt;
+    return stored;
+  }
   std::uint64_t changeCount() const override { return changes; }
 
   // The keys written, in order.

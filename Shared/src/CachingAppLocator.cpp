@@ -7,7 +7,8 @@ namespace nimbra {
 bool ContentTypeOpeners::canOpen(const NewItem& item) const {
   const auto type = item.contentType(*types_);
   if (!type) return false;
-  return cache_->value(*type, [&](std::string_view t) { return workspace_->hasApplicationsOpening(t); });
+  return cache_->value(*type, [workspace = workspace_](std::string_view t) { return workspace->hasApplicationsOpening(t); },
+                       false);
 }
 
 }  // namespace nimbra

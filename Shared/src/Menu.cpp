@@ -44,16 +44,3 @@ std::size_t std::hash<nimbra::MenuAction>::operator()(const nimbra::MenuAction& 
       action.value);
   return seed;
 }
-
-std::size_t std::hash<nimbra::MenuNode>::operator()(const nimbra::MenuNode& node) const noexcept {
-  using N = nimbra::MenuNode;
-  std::size_t seed = node.value.index();
-  std::visit(
-      [&](const auto& c) {
-        using C = std::decay_t<decltype(c)>;
-        if constexpr (std::is_same_v<C, N::Action>) nimbra::hashCombine(seed, nimbra::hashAll(c.title, c.icon, c.action));
-        if constexpr (std::is_same_v<C, N::Submenu>) nimbra::hashCombine(seed, nimbra::hashAll(c.title, c.icon, c.children));
-      },
-      node.value);
-  return seed;
-}

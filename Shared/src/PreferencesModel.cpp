@@ -18,34 +18,94 @@ std::vector<NewItem> storable(const std::vector<NewItem>& items) {
   return kept;
 }
 
+constexpr PreferencesModel::Property kProperties[] = {
+    PreferencesModel::Property::newItems,      PreferencesModel::Property::sendTo,
+    PreferencesModel::Property::openWith,      PreferencesModel::Property::groupNewItems,
+    PreferencesModel::Property::showUnopenableTypes, PreferencesModel::Property::renameNewItems,
+};
+
+bool sameProperty(PreferencesModel::Property property, const SettingsStore::Snapshot& a, const SettingsStore::Snapshot& b) {
+  using P = PreferencesModel::Property;
+  switch (property) {
+    case P::newItems: return a.newItems == b.newItems;
+    case P::sendTo: return a.sendTo == b.sendTo;
+    case P::openWith: return a.openWith == b.openWith;
+    case P::groupNewItems: return a.groupNewItems == b.groupNewItems;
+    case P::showUnopenableTypes: return a.showUnopenableTypes == b.showUnopenableTypes;
+    case P::renameNewItems: return a.renameNewItems == b.renameNewItems;
+  }
+  return true;
+}
+
+void copyProperty(PreferencesModel::Property property, const SettingsStore::Snapshot& from, SettingsStore::Snapshot& to) {
+  using P = PreferencesModel::Property;
+  switch (property) {
+    case P::newItems: to.newItems = from.newItems; break;
+    case P::sendTo: to.sendTo = from.sendTo; break;
+    case P::openWith: to.openWith = from.openWith; break;
+    case P::groupNewItems: to.groupNewItems = from.groupNewItems; break;
+    case P::showUnopenableTypes: to.showUnopenableTypes = from.showUnopenableTypes; break;
+    case P::renameNewItems: to.renameNewItems = from.renameNewItems; break;
+  }
+}
+
 }  // namespace
 
 PreferencesModel::PreferencesModel(SettingsStore store, std::shared_ptr<const platform::ApplicationBundles> bundles)
-    : store_(std::move(store)),
-      bundles_(std::move(bundles)),
-      newItems_(store_.newItems()),
-      sendTo_(store_.sendTo()),
-      openWith_(store_.openWith()),
-      groupNewItems_(store_.boolForKey(settingsKey::groupNewItems)),
-      showUnopenableTypes_(store_.boolForKey(settingsKey::showUnopenableTypes)),
-      renameNewItems_(store_.boolForKey(settingsKey::renameNewItems)) {}
+    : store_(std::move(store)), bundles_(std::move(bundles)) {
+  storedChanges_ = store_.defaults().changeCount();
+  stored_ = read();
+  current_ = stored_;
+}
+
+SettingsStore::Snapshot PreferencesModel::read() const {
+  if (auto snapshot = store_.snapshot()) return std::move(*snapshot);
+  return {store_.newItems(),
+          store_.sendTo(),
+          store_.openWith(),
+          store_.boolForKey(settingsKey::groupNewItems),
+          store_.boolForKey(settingsKey::showUnopenableTypes),
+          store_.boolForKey(settingsKey::renameNewItems)};
+}
+
+void PreferencesModel::refresh() {
+  const auto changes = store_.defaults().changeCount();
+  if (changes == storedChanges_) return;
+  auto fresh = read();
+  storedChanges_ = changes;
+  // Only what the other writer changed is taken in: the model's own unstored
+  // entries (a custom type still without a valid extension) stay.
+  std::vector<Property> changed;
+  for (const auto property : kProperties) {
+    if (sameProperty(property, fresh, stored_)) continue;
+    if (!sameProperty(property, fresh, current_)) changed.push_back(property);
+    copyProperty(property, fresh, current_);
+  }
+  stored_ = std::move(fresh);
+  for (const auto property : changed) notify(property);
+}
 
 template <class T>
-void PreferencesModel::assign(T& field, T value, Property property) {
-  const bool changed = field != value;
-  field = std::move(value);
-  write(property);
+void PreferencesModel::assign(T Snapshot::*field, T value, Property property) {
+  refresh();
+  Snapshot next = current_;
+  next.*field = std::move(value);
+  write(property, next);
+  const bool changed = current_.*field != next.*field;
+  current_ = std::move(next);
+  storedChanges_ = store_.defaults().changeCount();
+  stored_ = read();
   if (changed) notify(property);
 }
 
-void PreferencesModel::write(Property property) {
+void PreferencesModel::write(Property property, const Snapshot& values) {
   switch (property) {
-    case Property::newItems: store_.save(storable(newItems_)); break;
-    case Property::sendTo: store_.save(sendTo_); break;
-    case Property::openWith: store_.save(openWith_); break;
-    case Property::groupNewItems: store_.setBool(settingsKey::groupNewItems, groupNewItems_); break;
-    case Property::showUnopenableTypes: store_.setBool(settingsKey::showUnopenableTypes, showUnopenableTypes_); break;
-    case Property::renameNewItems: store_.setBool(settingsKey::renameNewItems, renameNewItems_); break;
+    case Property::newItems: store_.save(storable(values.newItems)); break;
+    case Property::sendTo: store_.save(values.sendTo); break;
+    case Property::openWith: store_.save(values.openWith); break;
+    case Property::groupNewItems: store_.setBool(settingsKey::groupNewItems, values.groupNewItems); break;
+    case Property::showUnopenableTypes: store_.setBool(settingsKey::showUnopenableTypes, values.showUnopenableTypes); break;
+    case Property::renameNewItems: store_.setBool(settingsKey::renameNewItems, values.renameNewItems); break;
   }
 }
 
@@ -55,16 +115,18 @@ void PreferencesModel::notify(Property property) {
   for (const auto& [id, observer] : observers) observer(property);
 }
 
-void PreferencesModel::setNewItems(std::vector<NewItem> items) { assign(newItems_, std::move(items), Property::newItems); }
-void PreferencesModel::setSendTo(std::vector<SendToEntry> entries) { assign(sendTo_, std::move(entries), Property::sendTo); }
+void PreferencesModel::setNewItems(std::vector<NewItem> items) { assign(&Snapshot::newItems, std::move(items), Property::newItems); }
+void PreferencesModel::setSendTo(std::vector<SendToEntry> entries) {
+  assign(&Snapshot::sendTo, std::move(entries), Property::sendTo);
+}
 void PreferencesModel::setOpenWith(std::vector<OpenWithEntry> entries) {
-  assign(openWith_, std::move(entries), Property::openWith);
+  assign(&Snapshot::openWith, std::move(entries), Property::openWith);
 }
-void PreferencesModel::setGroupNewItems(bool value) { assign(groupNewItems_, value, Property::groupNewItems); }
+void PreferencesModel::setGroupNewItems(bool value) { assign(&Snapshot::groupNewItems, value, Property::groupNewItems); }
 void PreferencesModel::setShowUnopenableTypes(bool value) {
-  assign(showUnopenableTypes_, value, Property::showUnopenableTypes);
+  assign(&Snapshot::showUnopenableTypes, value, Property::showUnopenableTypes);
 }
-void PreferencesModel::setRenameNewItems(bool value) { assign(renameNewItems_, value, Property::renameNewItems); }
+void PreferencesModel::setRenameNewItems(bool value) { assign(&Snapshot::renameNewItems, value, Property::renameNewItems); }
 
 PreferencesModel::ObserverID PreferencesModel::observe(Observer observer) {
   const auto id = nextObserver_++;
@@ -75,20 +137,22 @@ PreferencesModel::ObserverID PreferencesModel::observe(Observer observer) {
 void PreferencesModel::removeObserver(ObserverID id) { observers_.erase(id); }
 
 void PreferencesModel::addCustomType() {
-  auto items = newItems_;
+  refresh();
+  auto items = current_.newItems;
   items.push_back(NewItem{newUUID(), NewItemKind::Text{"", false}, "", std::nullopt, std::nullopt, true, false});
   setNewItems(std::move(items));
 }
 
 void PreferencesModel::removeCustomType(const NewItem& item) {
   if (item.isBuiltIn) return;
-  auto items = newItems_;
+  refresh();
+  auto items = current_.newItems;
   std::erase_if(items, [&](const NewItem& entry) { return entry.id == item.id; });
   setNewItems(std::move(items));
 }
 
 void PreferencesModel::moveNewItems(const std::set<std::size_t>& fromOffsets, std::size_t toOffset) {
-  auto items = newItems_;
+  auto items = current_.newItems;
   const std::size_t size = items.size();
   auto destination = std::min(toOffset, size);
   std::vector<NewItem> taken;
@@ -106,10 +170,11 @@ void PreferencesModel::moveNewItems(const std::set<std::size_t>& fromOffsets, st
 }
 
 void PreferencesModel::setTemplate(std::string text, std::size_t index) {
-  if (index >= newItems_.size()) return;
-  const auto* current = newItems_[index].kind.as<NewItemKind::Text>();
+  const auto& list = current_.newItems;
+  if (index >= list.size()) return;
+  const auto* current = list[index].kind.as<NewItemKind::Text>();
   if (!current) return;
-  auto items = newItems_;
+  auto items = list;
   items[index].kind = NewItemKind::Text{std::move(text), current->executable};
   setNewItems(std::move(items));
 }
@@ -117,9 +182,11 @@ void PreferencesModel::setTemplate(std::string text, std::size_t index) {
 void PreferencesModel::addApp(const std::filesystem::path& location) {
   auto bundleID = bundles_ ? bundles_->bundleIdentifier(location) : std::nullopt;
   if (!bundleID) throw NotAnApp{};
-  const bool listed = std::any_of(openWith_.begin(), openWith_.end(), [&](const OpenWithEntry& e) { return e.bundleID == *bundleID; });
+  refresh();
+  const auto& list = current_.openWith;
+  const bool listed = std::any_of(list.begin(), list.end(), [&](const OpenWithEntry& e) { return e.bundleID == *bundleID; });
   if (listed) return;
-  auto entries = openWith_;
+  auto entries = list;
   entries.push_back(OpenWithEntry{std::move(*bundleID), true, false});
   setOpenWith(std::move(entries));
 }

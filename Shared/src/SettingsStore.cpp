@@ -11,11 +11,9 @@ namespace {
 using platform::DefaultsData;
 using platform::DefaultsValue;
 
-// The stored list under `key`, or nothing when absent, not data, or not decodable.
+// The stored list, or nothing when absent, not data, or not decodable.
 template <class Decode>
-auto storedList(const platform::DefaultsSuite& suite, std::string_view key, Decode decode)
-    -> std::optional<decltype(decode(std::string_view()))> {
-  const auto value = suite.value(key);
+auto storedList(const std::optional<DefaultsValue>& value, Decode decode) -> std::optional<decltype(decode(std::string_view()))> {
   const auto* data = value ? std::get_if<DefaultsData>(&*value) : nullptr;
   if (!data) return std::nullopt;
   try {
@@ -61,6 +59,28 @@ std::vector<SendToEntry> repairSendTo(std::vector<SendToEntry> list) {
   return list;
 }
 
+std::vector<NewItem> newItemsFrom(const std::optional<DefaultsValue>& value) {
+  auto stored = storedList(value, decodeNewItems);
+  return stored ? repairNewItems(std::move(*stored)) : NewItem::builtIns();
+}
+
+std::vector<SendToEntry> sendToFrom(const std::optional<DefaultsValue>& value) {
+  auto stored = storedList(value, decodeSendTo);
+  return repairSendTo(stored ? std::move(*stored) : std::vector<SendToEntry>{});
+}
+
+std::vector<OpenWithEntry> openWithFrom(const std::optional<DefaultsValue>& value) {
+  auto stored = storedList(value, decodeOpenWith);
+  return stored ? std::move(*stored) : OpenWithEntry::defaults();
+}
+
+// The switches and the defaults registered for them.
+constexpr std::pair<std::string_view, bool> kSwitches[] = {
+    {settingsKey::groupNewItems, true},
+    {settingsKey::showUnopenableTypes, false},
+    {settingsKey::renameNewItems, true},
+};
+
 bool truthy(const DefaultsValue& value) {
   if (const auto* b = std::get_if<bool>(&value)) return *b;
   if (const auto* i = std::get_if<std::int64_t>(&value)) return *i != 0;
@@ -79,40 +99,58 @@ std::optional<SettingsStore> SettingsStore::open(std::shared_ptr<platform::Defau
   return SettingsStore(std::move(suite));
 }
 
+SettingsStore::WriteFailed::WriteFailed(std::string k)
+    : key(std::move(k)), description_("cannot store \"" + key + "\"") {}
+
 SettingsStore::SettingsStore(std::shared_ptr<platform::DefaultsSuite> defaults) : defaults_(std::move(defaults)) {
-  defaults_->registerDefaults({
-      {std::string(settingsKey::groupNewItems), true},
-      {std::string(settingsKey::showUnopenableTypes), false},
-      {std::string(settingsKey::renameNewItems), true},
-  });
+  platform::DefaultsSuite::Domain registered;
+  for (const auto& [key, value] : kSwitches) registered.emplace(key, value);
+  defaults_->registerDefaults(registered);
+  // A mark that cannot be stored now is stored by a later opening.
   if (!defaults_->value(settingsKey::schemaVersion)) defaults_->setValue(settingsKey::schemaVersion, currentSchemaVersion);
 }
 
-std::vector<NewItem> SettingsStore::newItems() const {
-  auto stored = storedList(*defaults_, settingsKey::newItems, decodeNewItems);
-  return stored ? repairNewItems(std::move(*stored)) : NewItem::builtIns();
+std::vector<NewItem> SettingsStore::newItems() const { return newItemsFrom(defaults_->value(settingsKey::newItems)); }
+std::vector<SendToEntry> SettingsStore::sendTo() const { return sendToFrom(defaults_->value(settingsKey::sendTo)); }
+std::vector<OpenWithEntry> SettingsStore::openWith() const { return openWithFrom(defaults_->value(settingsKey::openWith)); }
+
+std::optional<SettingsStore::Snapshot> SettingsStore::snapshot() const {
+  const auto domain = defaults_->persistentDomain();
+  if (!domain) return std::nullopt;
+  const auto stored = [&](std::string_view key) -> std::optional<DefaultsValue> {
+    const auto it = domain->find(key);
+    if (it == domain->end()) return std::nullopt;
+    return it->second;
+  };
+  const auto switchValue = [&](std::string_view key) {
+    if (const auto value = stored(key)) return truthy(*value);
+    for (const auto& [name, fallback] : kSwitches) {
+      if (name == key) return fallback;
+    }
+    return false;
+  };
+  return Snapshot{newItemsFrom(stored(settingsKey::newItems)),
+                  sendToFrom(stored(settingsKey::sendTo)),
+                  openWithFrom(stored(settingsKey::openWith)),
+                  switchValue(settingsKey::groupNewItems),
+                  switchValue(settingsKey::showUnopenableTypes),
+                  switchValue(settingsKey::renameNewItems)};
 }
 
-std::vector<SendToEntry> SettingsStore::sendTo() const {
-  auto stored = storedList(*defaults_, settingsKey::sendTo, decodeSendTo);
-  return repairSendTo(stored ? std::move(*stored) : std::vector<SendToEntry>{});
-}
-
-std::vector<OpenWithEntry> SettingsStore::openWith() const {
-  auto stored = storedList(*defaults_, settingsKey::openWith, decodeOpenWith);
-  return stored ? std::move(*stored) : OpenWithEntry::defaults();
+void SettingsStore::write(std::string_view key, const std::optional<DefaultsValue>& value) {
+  if (!defaults_->setValue(key, value)) throw WriteFailed(std::string(key));
 }
 
 void SettingsStore::save(const std::vector<NewItem>& items) {
-  defaults_->setValue(settingsKey::newItems, DefaultsData{encodeNewItems(items)});
+  write(settingsKey::newItems, DefaultsData{encodeNewItems(items)});
 }
 
 void SettingsStore::save(const std::vector<SendToEntry>& entries) {
-  defaults_->setValue(settingsKey::sendTo, DefaultsData{encodeSendTo(entries)});
+  write(settingsKey::sendTo, DefaultsData{encodeSendTo(entries)});
 }
 
 void SettingsStore::save(const std::vector<OpenWithEntry>& entries) {
-  defaults_->setValue(settingsKey::openWith, DefaultsData{encodeOpenWith(entries)});
+  write(settingsKey::openWith, DefaultsData{encodeOpenWith(entries)});
 }
 
 bool SettingsStore::boolForKey(std::string_view key) const {
@@ -120,7 +158,7 @@ bool SettingsStore::boolForKey(std::string_view key) const {
   return value && truthy(*value);
 }
 
-void SettingsStore::setBool(std::string_view key, bool value) { defaults_->setValue(key, value); }
+void SettingsStore::setBool(std::string_view key, bool value) { write(key, value); }
 
 std::vector<std::filesystem::path> SettingsStore::pendingTransferItems() const {
   const auto value = defaults_->value(settingsKey::pendingTransferItems);
@@ -130,14 +168,11 @@ std::vector<std::filesystem::path> SettingsStore::pendingTransferItems() const {
 }
 
 void SettingsStore::setPendingTransferItems(const std::vector<std::filesystem::path>& items) {
-  if (items.empty()) {
-    defaults_->remove(settingsKey::pendingTransferItems);
-    return;
-  }
+  if (items.empty()) return write(settingsKey::pendingTransferItems, std::nullopt);
   std::vector<std::string> paths;
   paths.reserve(items.size());
   for (const auto& item : items) paths.push_back(item.string());
-  defaults_->setValue(settingsKey::pendingTransferItems, std::move(paths));
+  write(settingsKey::pendingTransferItems, std::move(paths));
 }
 
 std::optional<std::filesystem::path> SettingsStore::pendingAliasFolder() const {
@@ -148,11 +183,8 @@ std::optional<std::filesystem::path> SettingsStore::pendingAliasFolder() const {
 }
 
 void SettingsStore::setPendingAliasFolder(const std::optional<std::filesystem::path>& folder) {
-  if (!folder) {
-    defaults_->remove(settingsKey::pendingAliasFolder);
-    return;
-  }
-  defaults_->setValue(settingsKey::pendingAliasFolder, folder->string());
+  if (!folder) return write(settingsKey::pendingAliasFolder, std::nullopt);
+  write(settingsKey::pendingAliasFolder, folder->string());
 }
 
 }  // namespace nimbra

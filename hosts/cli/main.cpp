@@ -16,26 +16,11 @@
 #include "nimbra/extension/linux/SystemServices.h"
 #include "nimbra/platform/linux/JournalLog.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
-#include "nimbra/platform/DefaultsSuite.h"
-#include "nimbra/platform/Packages.h"
+#include "nimbra/platform/FileOperations.h"
 
 namespace {
 
 using namespace nimbra;
-
-// Unlike the file manager, the terminal knows nothing of the items: ask the file system.
-std::vector<extension::SelectedItem> describe(const std::vector<std::string>& paths) {
-  std::vector<extension::SelectedItem> items;
-  for (const auto& path : paths) {
-    std::error_code ec;
-    const std::filesystem::path url(path);
-    const auto status = std::filesystem::status(url, ec);
-    std::optional<bool> isDirectory;
-    if (!ec) isDirectory = std::filesystem::is_directory(status);
-    items.push_back({url, isDirectory, isDirectory.value_or(false) && platform::isPackageName(url.filename().native())});
-  }
-  return items;
-}
 
 // Renders nothing; the pick only needs the numbered actions.
 struct SilentMenu {
@@ -52,7 +37,7 @@ int pick(const cli::Arguments& args, const std::vector<extension::SelectedItem>&
   auto scheduler = platform::mainLoopScheduler();
   auto host = std::make_shared<cli::CommandLineHost>();
   auto log = std::make_shared<cli::EchoingLog>(platform::journalLog("extension"), args.verbose);
-  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::systemExtensionEnvironment(),
+  extension::FinderSync sync(extension::openExtensionSettings(), extension::systemExtensionEnvironment(),
                              extension::systemDispatcherServices(log, host, scheduler));
   SilentMenu silent;
   sync.menu(args.kind, selection, silent);
@@ -75,10 +60,17 @@ int main(int argc, char** argv) {
     std::fputs(cli::kUsage, stderr);
     return 2;
   }
-  const auto selection = describe(args->selection);
+  // Unlike the file manager, the terminal knows nothing of the items: the file system tells.
+  std::vector<extension::SelectedItem> selection;
+  for (const auto& path : args->selection) {
+    selection.push_back(extension::SelectedItem::lookUp(path, *platform::systemFileOperations()));
+  }
   if (args->pick) return pick(*args, selection);
 
-  extension::FinderSync sync(SettingsStore::open(platform::openSharedSuite()), extension::systemExtensionEnvironment());
+  auto log = platform::journalLog("extension");
+  extension::FinderSync sync(extension::openExtensionSettings(), extension::systemExtensionEnvironment(),
+                             extension::systemDispatcherServices(log, std::make_shared<cli::CommandLineHost>(),
+                                                                 platform::mainLoopScheduler()));
   std::cout << cli::printMenu(sync, args->kind, selection, args->json);
   return 0;
 }

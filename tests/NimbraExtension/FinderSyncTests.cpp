@@ -1,62 +1,70 @@
 #include <gtest/gtest.h>
 
-#include "FakeAppLocator.h"
+#include "ExtensionTesting.h"
 #include "FakeContentTypes.h"
 #include "FakeDefaultsSuite.h"
 #include "FakeWorkspace.h"
 #include "nimbra/JsonCoding.h"
-#include "nimbra/StringTable.h"
 #include "nimbra/extension/FinderSync.h"
 
 namespace nimbra::extension {
 namespace {
 
+using namespace std::chrono_literals;
+
 struct TitlesHost {
   using Menu = std::vector<std::string>;
+  std::vector<MenuAction> bound;  // as a host binds each item to its action
   Menu makeMenu() { return {}; }
   void addSeparator(Menu& m) { m.push_back("-"); }
-  void addAction(Menu& m, const MenuNode::Action& a, long) { m.push_back(a.title); }
+  void addAction(Menu& m, const MenuNode::Action& a, long) {
+    m.push_back(a.title);
+    bound.push_back(a.action);
+  }
   void addSubmenu(Menu& m, const MenuNode::Submenu& s, Menu child) {
     m.push_back(s.title);
     for (auto& c : child) m.push_back("  " + c);
   }
 };
 
-class FinderSyncTest : public ::testing::Test {
+class FinderSyncTest : public ::testing::Test, protected testing::FakeServices {
  protected:
+  // The caches refresh in the background of the test's scheduler, on the test's clock.
   ExtensionEnvironment environment() {
+    const auto runner = [s = scheduler](std::function<void()> work) { s->inBackground(std::move(work)); };
+    const auto now = [this] { return LookupClock::TimePoint(std::chrono::seconds(clock_)); };
     ExtensionEnvironment env;
     env.strings = std::make_shared<StringTable>(StringTable::fromEntries({{"menu.new", "New"}}));
     env.contentTypes = std::make_shared<testing::FakeContentTypes>();
-    env.locator = locator_;
+    env.locator = std::make_shared<CachingAppLocator>(locator_, std::make_shared<CachingAppLocator::Cache>(60s, now, runner));
     env.openers = std::make_shared<ContentTypeOpeners>(env.contentTypes, workspace_,
-                                                       std::make_shared<ContentTypeOpeners::Cache>());
+                                                       std::make_shared<ContentTypeOpeners::Cache>(60s, now, runner));
     env.templateNames = {"blank.docx"};
     return env;
   }
-  FinderSync withStore() { return FinderSync(SettingsStore::open(suite_), environment()); }
+  FinderSync withStore() { return FinderSync(SettingsStore::open(suite_), environment(), services()); }
 
   std::shared_ptr<testing::FakeDefaultsSuite> suite_ = std::make_shared<testing::FakeDefaultsSuite>();
   std::shared_ptr<testing::FakeAppLocator> locator_ = std::make_shared<testing::FakeAppLocator>();
   std::shared_ptr<testing::FakeWorkspace> workspace_ = std::make_shared<testing::FakeWorkspace>();
+  long clock_ = 0;
   TitlesHost host_;
 };
 
 TEST(SelectionIsFoldersOnly, NeedsReadableDirectoriesThatAreNotPackages) {
-  using Item = SelectedItem;
   EXPECT_TRUE(selectionIsFoldersOnly({}));
-  const std::vector<Item> folders = {{"/a", true, false}, {"/b", true, std::nullopt}};
+  const std::vector folders = {SelectedItem::known("/a", true), SelectedItem{"/b", true, std::nullopt}};
   EXPECT_TRUE(selectionIsFoldersOnly(folders));
-  const std::vector<Item> withFile = {{"/a", true, false}, {"/f.txt", false, false}};
+  const std::vector withFile = {SelectedItem::known("/a", true), SelectedItem::known("/f.txt", false)};
   EXPECT_FALSE(selectionIsFoldersOnly(withFile));
-  const std::vector<Item> withApp = {{"/Tool.app", true, true}};
+  const std::vector withApp = {SelectedItem::known("/Tool.app", true)};
   EXPECT_FALSE(selectionIsFoldersOnly(withApp));
-  const std::vector<Item> unreadable = {{"/gone", std::nullopt, false}};
+  const std::vector unreadable = {SelectedItem::known("/gone", std::nullopt)};
   EXPECT_FALSE(selectionIsFoldersOnly(unreadable));
 }
 
 TEST_F(FinderSyncTest, WithoutStoreEveryKindIsTheFinishSetupLeaf) {
-  FinderSync sync(std::nullopt, environment());
+  FinderSync sync(std::nullopt, environment(), services());
   for (auto kind : {MenuKind::contextualMenuForItems, MenuKind::contextualMenuForContainer,
                     MenuKind::contextualMenuForSidebar, MenuKind::toolbarItemMenu}) {
     const auto menu = sync.menu(kind, {}, host_);
@@ -92,6 +100,11 @@ TEST_F(FinderSyncTest, ReadsTheSuiteAgainOnlyAfterSomebodyWroteIt) {
   EXPECT_EQ(*sync.menu(MenuKind::contextualMenuForItems, {}, host_),
             (std::vector<std::string>{"menu.sendTo", "  sendTo.desktopCopy", "  sendTo.desktop", "  sendTo.documents",
                                       "  sendTo.otherFolder"}));
+
+  // A suite too busy to answer: the last settings read, not the defaults.
+  suite_->setValue(settingsKey::showUnopenableTypes, true);
+  suite_->unreadable = true;
+  EXPECT_EQ(sync.menu(MenuKind::contextualMenuForContainer, {}, host_)->front(), "item.folder.label");
 }
 
 TEST_F(FinderSyncTest, TemplatesComeFromTheFolderListing) {
@@ -108,26 +121,61 @@ TEST_F(FinderSyncTest, TemplatesComeFromTheFolderListing) {
 TEST_F(FinderSyncTest, OpenWithNeedsAFolderSelectionInTheItemsMenu) {
   locator_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
   auto sync = withStore();
-  const std::vector<SelectedItem> folder = {{"/home/u/src", true, false}};
-  const std::vector<SelectedItem> file = {{"/home/u/a.txt", false, false}};
+  sync.warmUp();
+  scheduler->runAll();
+  const std::vector folder = {SelectedItem::known("/home/u/src", true)};
+  const std::vector file = {SelectedItem::known("/home/u/a.txt", false)};
   EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForItems, folder).size(), 2u);
   EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForItems, file).size(), 1u);
 }
 
-TEST_F(FinderSyncTest, WarmUpFillsCachesWithoutTouchingTheShownMenu) {
+TEST_F(FinderSyncTest, MenusNeverWaitForThePlatformAndTheWarmUpFillsTheCaches) {
   locator_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
+  auto sync = withStore();
+  // Nothing known yet: the menu goes without Open with while the lookups run in the background.
+  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 0u);
+  EXPECT_TRUE(locator_->asked().empty());
+  sync.warmUp();
+  scheduler->runAll();
+  const auto asked = locator_->asked().size();
+  EXPECT_EQ(asked, 16u);  // each default app once, however many requests asked
+  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 1u);
+
+  // A minute later the answers are stale: served as they are, refreshed behind the menu's back.
+  clock_ = 61;
+  locator_->installed.clear();
+  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 1u);
+  EXPECT_EQ(locator_->asked().size(), asked);
+  scheduler->runAll();
+  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 0u);
+}
+
+TEST_F(FinderSyncTest, APickCarriesItsActionWhateverMenuCameLater) {
+  auto sync = withStore();
+  TitlesHost container;
+  sync.menu(MenuKind::contextualMenuForContainer, {}, container);
+  sync.menu(MenuKind::contextualMenuForItems, {}, host_);
+  sync.perform(container.bound.at(0), home.path(), {});
+  scheduler->runAll();
+  EXPECT_EQ(log->infos().at(1), "perform create(folder)");
+  EXPECT_TRUE(std::filesystem::is_directory(home / "item.folder.name"));
+}
+
+TEST_F(FinderSyncTest, PicksOutOfRangeAreLoggedAndBeepAndTheObjectMayGoFirst) {
   {
     auto sync = withStore();
-    ASSERT_TRUE(sync.menu(MenuKind::toolbarItemMenu, {}, host_));
-    const auto shown = sync.actions();
-    const auto askedBefore = locator_->asked().size();
-    sync.warmUp();
-    sync.warmUp();  // a second call waits for the first
-    // Both warm-up menus ask the locator for all sixteen default apps.
-    while (locator_->asked().size() < askedBefore + 32) std::this_thread::yield();
-    EXPECT_EQ(sync.actions(), shown);
+    EXPECT_EQ(log->infos(), std::vector<std::string>{"FinderSync init"});
+    sync.picked(0, home.path(), {});
+    sync.picked(-1, home.path(), {});
   }
-  SUCCEED();  // and the destructor joined the thread
+  EXPECT_TRUE(log->errors().empty());  // nothing happens before the next turn of the main loop
+  scheduler->runAll();
+  EXPECT_EQ(log->errors(), (std::vector<std::string>{"menu tag 0 out of range (0 actions)",
+                                                     "menu tag -1 out of range (0 actions)"}));
+  EXPECT_EQ(host->beeps, 2);
+  auto incomplete = services();
+  incomplete.scheduler = nullptr;
+  EXPECT_THROW(FinderSync(std::nullopt, environment(), incomplete), std::invalid_argument);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ class ZipperTest : public ::testing::Test {
   }
 
   fs::path zip(const std::vector<fs::path>& items, const fs::path& archiver) {
-    return Zipper::zip(items, folder_.path(), {*files_, *processes_, archiver});
+    return Zipper::zip(items, folder_.path(), {*files_, *processes_, archiver}).location;
   }
 
   static fs::path nimbraZip() { return fs::path(std::getenv("NIMBRA_BIN_DIR")) / "nimbra-zip"; }
@@ -162,7 +162,7 @@ TEST_F(ZipperTest, RunReturnsAtOnceAndCompletesExactlyOnce) {
   const auto archiver = script("while [ ! -e \"" + gate.string() + "\" ]; do sleep 0.01; done");
   std::atomic<int> completions{0};
   std::promise<std::exception_ptr> result;
-  Zipper::run(archiver, {}, tmp_.path(), *files_, *processes_, [&](std::exception_ptr e) {
+  Zipper::run(archiver, {}, tmp_.path(), *files_, *processes_, [&](std::exception_ptr e, std::string) {
     ++completions;
     result.set_value(e);
   });
@@ -175,7 +175,7 @@ TEST_F(ZipperTest, RunReturnsAtOnceAndCompletesExactlyOnce) {
 
   // Without a folder to log into, the archiver is not started.
   std::exception_ptr noLog;
-  Zipper::run(archiver, {}, tmp_ / "missing", *files_, *processes_, [&](std::exception_ptr e) { noLog = e; });
+  Zipper::run(archiver, {}, tmp_ / "missing", *files_, *processes_, [&](std::exception_ptr e, std::string) { noLog = e; });
   ASSERT_TRUE(noLog);
   try {
     std::rethrow_exception(noLog);

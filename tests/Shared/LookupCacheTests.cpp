@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 #include <thread>
 
 #include "FakeAppLocator.h"
 #include "FakeContentTypes.h"
+#include "FakeWorkspace.h"
 #include "nimbra/CachingAppLocator.h"
 #include "nimbra/NewItem.h"
 
@@ -94,6 +96,64 @@ TEST(CachingAppLocatorLocking, LockIsNotHeldWhileTheBaseIsAsked) {
   blocking->release = true;
   waiting.join();
   EXPECT_EQ(cache->size(), 2u);
+}
+
+// Refreshes queue here and run only when the test says.
+struct QueuedRunner {
+  std::shared_ptr<std::vector<std::function<void()>>> queue = std::make_shared<std::vector<std::function<void()>>>();
+  LookupCache<bool>::Runner runner() const {
+    return [q = queue](std::function<void()> work) { q->push_back(std::move(work)); };
+  }
+  void runAll() const {
+    auto work = std::move(*queue);
+    queue->clear();
+    for (auto& w : work) w();
+  }
+};
+
+TEST(LookupCacheInTheBackground, CallersNeverWaitAndEachKeyRefreshesOnce) {
+  ManualClock clock;
+  QueuedRunner background;
+  auto cache = std::make_shared<LookupCache<bool>>(60s, clock.now(), background.runner());
+  int asked = 0;
+  bool installed = true;
+  const auto compute = [&](std::string_view) {
+    ++asked;
+    return installed;
+  };
+  EXPECT_FALSE(cache->value("a", compute, false));  // not known yet: the caller's answer
+  EXPECT_FALSE(cache->value("a", compute, false));
+  EXPECT_EQ(asked, 0);
+  background.runAll();
+  EXPECT_EQ(asked, 1);  // one refresh for both lookups
+  EXPECT_TRUE(cache->value("a", compute, false));
+
+  installed = false;
+  clock.set(61);
+  EXPECT_TRUE(cache->value("a", compute, false));  // stale, served while it refreshes
+  EXPECT_TRUE(cache->value("a", compute, false));
+  background.runAll();
+  EXPECT_EQ(asked, 2);
+  EXPECT_FALSE(cache->value("a", compute, false));
+
+  // A refresh that fails lets the next lookup try again.
+  clock.set(200);
+  cache->value("a", [](std::string_view) -> bool { throw std::runtime_error("gone"); }, false);
+  EXPECT_THROW(background.runAll(), std::runtime_error);
+  cache->value("a", compute, false);
+  EXPECT_EQ(background.queue->size(), 1u);
+}
+
+TEST(WorkspaceAppLocator, KnownAppsAreAlsoFoundUnderTheIdentifiersTheyInstallAs) {
+  auto workspace = std::make_shared<testing::FakeWorkspace>();
+  workspace->installed["org.gnome.Console"] = AppLocation{"/apps/org.gnome.Console.desktop", "Console"};
+  workspace->installed["com.apple.Terminal"] = AppLocation{"/apps/com.apple.Terminal.desktop", "Terminal"};
+  const WorkspaceAppLocator locator(workspace);
+  EXPECT_EQ(locator.applicationURL("com.apple.Terminal")->name, "Terminal");  // its own identifier first
+  workspace->installed.erase("com.apple.Terminal");
+  EXPECT_EQ(locator.applicationURL("com.apple.Terminal")->name, "Console");
+  EXPECT_FALSE(locator.applicationURL("org.example.Unknown"));
+  EXPECT_FALSE(locator.applicationURL("com.microsoft.VSCode"));
 }
 
 class CountingWorkspace final : public platform::Workspace {

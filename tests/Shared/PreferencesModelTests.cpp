@@ -77,6 +77,40 @@ TEST_F(PreferencesModelTest, RemovedObserversHearNothing) {
   EXPECT_EQ(heard.size(), 2u);
 }
 
+TEST_F(PreferencesModelTest, AWriteTheStoreRefusesLeavesTheModelAsItWas) {
+  auto model = makeModel();
+  suite->readOnly = true;
+  EXPECT_THROW(model.setGroupNewItems(false), SettingsStore::WriteFailed);
+  EXPECT_THROW(model.addCustomType(), SettingsStore::WriteFailed);
+  EXPECT_TRUE(model.groupNewItems());
+  EXPECT_EQ(model.newItems(), NewItem::builtIns());
+  EXPECT_THAT(heard, IsEmpty());
+}
+
+TEST_F(PreferencesModelTest, WhatAnotherWriterStoredIsTakenInAndNeverWrittenOver) {
+  auto model = makeModel();
+  model.addCustomType();  // not stored until it has an extension
+  heard.clear();
+  SettingsStore other(suite);
+  const std::vector<OpenWithEntry> theirApps = {{"org.gnome.gedit", true, false}};
+  other.save(theirApps);
+  other.setBool(settingsKey::groupNewItems, false);
+  model.refresh();
+  EXPECT_THAT(heard, ElementsAre(Property::openWith, Property::groupNewItems));
+  EXPECT_EQ(model.openWith(), theirApps);
+  EXPECT_FALSE(model.groupNewItems());
+  EXPECT_EQ(model.newItems().size(), 26u);  // its own unstored entry stays
+
+  // A change made without an explicit refresh still takes the other writer's list in first.
+  const auto theirSendTo = std::vector<SendToEntry>{{SendToAction::zip, false}};
+  other.save(theirSendTo);
+  model.setRenameNewItems(false);
+  EXPECT_EQ(model.store().sendTo().front(), theirSendTo.front());
+  EXPECT_EQ(model.sendTo(), model.store().sendTo());
+  model.refresh();
+  EXPECT_THAT(heard, ElementsAre(Property::openWith, Property::groupNewItems, Property::sendTo, Property::renameNewItems));
+}
+
 TEST_F(PreferencesModelTest, ACustomTypeReachesTheStoreOnlyOnceItsExtensionIsValid) {
   auto model = makeModel();
   model.addCustomType();

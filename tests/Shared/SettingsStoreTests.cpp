@@ -38,6 +38,7 @@ std::vector<SendToEntry> entries(std::initializer_list<std::pair<SendToAction::C
 }
 
 TEST_F(SettingsStoreTest, AnEmptySuiteGivesTheDefaultsAndGetsOnlyTheSchemaMark) {
+  EXPECT_FALSE(SettingsStore::open(nullptr));
   const auto store = *SettingsStore::open(suite);
   const auto items = store.newItems();
   EXPECT_EQ(items, NewItem::builtIns());
@@ -58,8 +59,6 @@ TEST_F(SettingsStoreTest, AnExistingSchemaMarkIsLeftAsItIs) {
   EXPECT_THAT(suite->writes, IsEmpty());
   EXPECT_EQ(suite->stored.at("schemaVersion"), platform::DefaultsValue(std::int64_t{7}));
 }
-
-TEST_F(SettingsStoreTest, NoSuiteNoStore) { EXPECT_FALSE(SettingsStore::open(nullptr)); }
 
 TEST_F(SettingsStoreTest, StoredSwitchesWinOverTheRegisteredDefaults) {
   auto store = openStore();
@@ -139,23 +138,53 @@ TEST_F(SettingsStoreTest, SendToInsertsMissingActionsBeforeTheFirstLaterOne) {
   EXPECT_THAT(suite->writes, IsEmpty());
 }
 
-TEST_F(SettingsStoreTest, OpenWithIsTheStoredListAsItIs) {
+TEST_F(SettingsStoreTest, SavedListsAreJsonDataAndAnOpenWithListComesBackAsStored) {
   storeData(settingsKey::openWith, "[]");
   auto store = openStore();
   EXPECT_THAT(store.openWith(), IsEmpty());
   const std::vector<OpenWithEntry> mine = {{"org.gnome.gedit", false, false}, {"com.apple.Terminal", true, true}};
   store.save(mine);
   EXPECT_EQ(store.openWith(), mine);
-}
-
-TEST_F(SettingsStoreTest, SavedListsAreJsonDataUnderTheirKeys) {
-  auto store = openStore();
   std::vector<NewItem> items = {customItem("C", "abc"), NewItem::builtIns()[0]};
   store.save(items);
-  store.save(entries({{SendToAction::zip, false}}));
-  EXPECT_EQ(suite->writtenKeys(), (std::vector<std::string>{"newItems", "sendTo"}));
-  const auto& data = std::get<DefaultsData>(suite->stored.at("newItems"));
-  EXPECT_EQ(decodeNewItems(data.bytes), items);
+  EXPECT_EQ(suite->writtenKeys(), (std::vector<std::string>{"openWith", "newItems"}));
+  EXPECT_EQ(decodeNewItems(std::get<DefaultsData>(suite->stored.at("newItems")).bytes), items);
+}
+
+TEST_F(SettingsStoreTest, AWriteTheSuiteRefusesIsReportedWithItsKey) {
+  auto store = openStore();
+  suite->readOnly = true;
+  const auto failsFor = [](std::string key, auto write) {
+    try {
+      write();
+      ADD_FAILURE() << "no failure for " << key;
+    } catch (const SettingsStore::WriteFailed& failed) {
+      EXPECT_EQ(failed.key, key);
+    }
+  };
+  failsFor("newItems", [&] { store.save(NewItem::builtIns()); });
+  failsFor("sendTo", [&] { store.save(SendToEntry::defaults()); });
+  failsFor("openWith", [&] { store.save(OpenWithEntry::defaults()); });
+  failsFor("groupNewItems", [&] { store.setBool(settingsKey::groupNewItems, false); });
+  failsFor("pendingTransferItems", [&] { store.setPendingTransferItems({"/a"}); });
+  failsFor("pendingAliasFolder", [&] { store.setPendingAliasFolder(std::nullopt); });
+}
+
+TEST_F(SettingsStoreTest, ASnapshotIsOneReadOfEverythingOrNothing) {
+  storeData(settingsKey::sendTo, encodeSendTo(entries({{SendToAction::zip, false}})));
+  suite->stored.insert_or_assign("renameNewItems", false);
+  const auto store = openStore();
+  suite->reads = 0;
+  const auto snapshot = store.snapshot();
+  ASSERT_TRUE(snapshot);
+  EXPECT_EQ(suite->reads, 1);
+  EXPECT_EQ(*snapshot, (SettingsStore::Snapshot{store.newItems(), store.sendTo(), store.openWith(),
+                                                store.boolForKey(settingsKey::groupNewItems),
+                                                store.boolForKey(settingsKey::showUnopenableTypes),
+                                                store.boolForKey(settingsKey::renameNewItems)}));
+  EXPECT_FALSE(snapshot->renameNewItems);
+  suite->unreadable = true;  // busy, say
+  EXPECT_FALSE(store.snapshot());
 }
 
 TEST_F(SettingsStoreTest, PendingKeysRoundTripAndEmptyWritesRemoveThem) {

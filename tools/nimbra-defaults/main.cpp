@@ -174,7 +174,9 @@ int main(int argc, char** argv) {
   if (!suite) return fail("the settings suite in " + container->string() + " cannot be opened");
 
   if (read && args.size() == 1) {
-    for (const auto& [key, value] : suite->persistentDomain()) std::cout << key << ": " << describe(value) << "\n";
+    const auto domain = suite->persistentDomain();
+    if (!domain) return fail("cannot read the settings");
+    for (const auto& [key, value] : *domain) std::cout << key << ": " << describe(value) << "\n";
     return 0;
   }
   const std::string key(args[1]);

@@ -16,13 +16,12 @@ class AppLocating {
   virtual std::optional<AppLocation> applicationURL(std::string_view bundleID) const = 0;
 };
 
-// Asks the platform every time.
+// Asks the platform every time: for the identifier, then for the other identifiers
+// a known application is installed under.
 class WorkspaceAppLocator final : public AppLocating {
  public:
   explicit WorkspaceAppLocator(std::shared_ptr<const platform::Workspace> workspace) : workspace_(std::move(workspace)) {}
-  std::optional<AppLocation> applicationURL(std::string_view bundleID) const override {
-    return workspace_->applicationURL(bundleID);
-  }
+  std::optional<AppLocation> applicationURL(std::string_view bundleID) const override;
 
  private:
   std::shared_ptr<const platform::Workspace> workspace_;

@@ -20,7 +20,7 @@ class CachingAppLocator final : public AppLocating {
       : base_(std::move(base)), cache_(std::move(cache)) {}
 
   std::optional<AppLocation> applicationURL(std::string_view bundleID) const override {
-    return cache_->value(bundleID, [&](std::string_view id) { return base_->applicationURL(id); });
+    return cache_->value(bundleID, [base = base_](std::string_view id) { return base->applicationURL(id); });
   }
 
  private:
@@ -30,7 +30,7 @@ class CachingAppLocator final : public AppLocating {
 
 // Whether some installed application opens an item's content type, remembered
 // per type for a minute. Items without a content type are not openable and
-// leave the cache alone.
+// leave the cache alone; a type not yet known counts as not openable.
 class ContentTypeOpeners {
  public:
   using Cache = LookupCache<bool>;

@@ -42,8 +42,3 @@ inline bool MenuNode::Submenu::operator==(const Submenu& o) const {
 }
 
 }  // namespace nimbra
-
-template <>
-struct std::hash<nimbra::MenuNode> {
-  std::size_t operator()(const nimbra::MenuNode& n) const noexcept;
-};

@@ -1,7 +1,8 @@
 #pragma once
 // The companion app's editable copy of the shared settings. Every assignment
 // is written to the store at once, also when the value is unchanged; observers
-// hear of a property only when its value really changed. Main thread only.
+// hear of a property only when its value really changed, by this model or by
+// another writer of the suite. Main thread only.
 
 #include <cstdint>
 #include <exception>
@@ -30,17 +31,20 @@ class PreferencesModel {
   using Observer = std::function<void(Property)>;
   using ObserverID = std::uint64_t;
 
-  // Loads the six properties from the store; the store is not read again.
+  // Loads the six properties from the store.
   PreferencesModel(SettingsStore store, std::shared_ptr<const platform::ApplicationBundles> bundles);
 
-  const std::vector<NewItem>& newItems() const { return newItems_; }
-  const std::vector<SendToEntry>& sendTo() const { return sendTo_; }
-  const std::vector<OpenWithEntry>& openWith() const { return openWith_; }
-  bool groupNewItems() const { return groupNewItems_; }
-  bool showUnopenableTypes() const { return showUnopenableTypes_; }
-  bool renameNewItems() const { return renameNewItems_; }
+  const std::vector<NewItem>& newItems() const { return current_.newItems; }
+  const std::vector<SendToEntry>& sendTo() const { return current_.sendTo; }
+  const std::vector<OpenWithEntry>& openWith() const { return current_.openWith; }
+  bool groupNewItems() const { return current_.groupNewItems; }
+  bool showUnopenableTypes() const { return current_.showUnopenableTypes; }
+  bool renameNewItems() const { return current_.renameNewItems; }
   const SettingsStore& store() const { return store_; }
 
+  // Every change below first takes in what others wrote (refresh), then writes
+  // the property. A write the store refuses throws SettingsStore::WriteFailed and
+  // leaves the property as it was.
   // The New list is stored without custom entries whose extension is not
   // valid; the model keeps them so the window can still show them.
   void setNewItems(std::vector<NewItem> items);
@@ -49,6 +53,11 @@ class PreferencesModel {
   void setGroupNewItems(bool value);
   void setShowUnopenableTypes(bool value);
   void setRenameNewItems(bool value);
+
+  // Takes in the properties another process (the other window, nimbra-defaults)
+  // stored since this model last read or wrote the suite, and tells observers of
+  // each that changed. Cheap when nobody wrote: call it whenever the window shows.
+  void refresh();
 
   ObserverID observe(Observer observer);
   void removeObserver(ObserverID id);
@@ -65,19 +74,21 @@ class PreferencesModel {
   void addApp(const std::filesystem::path& location);
 
  private:
+  using Snapshot = SettingsStore::Snapshot;
+
   template <class T>
-  void assign(T& field, T value, Property property);
-  void write(Property property);
+  void assign(T Snapshot::*field, T value, Property property);
+  void write(Property property, const Snapshot& values);
+  // What the store holds now, key by key when one consistent read fails.
+  Snapshot read() const;
   void notify(Property property);
 
   SettingsStore store_;
   std::shared_ptr<const platform::ApplicationBundles> bundles_;
-  std::vector<NewItem> newItems_;
-  std::vector<SendToEntry> sendTo_;
-  std::vector<OpenWithEntry> openWith_;
-  bool groupNewItems_;
-  bool showUnopenableTypes_;
-  bool renameNewItems_;
+  Snapshot current_;
+  // What the store held when this model last read or wrote it, and its change count then.
+  Snapshot stored_;
+  std::uint64_t storedChanges_ = 0;
   std::map<ObserverID, Observer> observers_;
   ObserverID nextObserver_ = 1;
 };

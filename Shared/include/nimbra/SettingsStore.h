@@ -1,9 +1,11 @@
 #pragma once
 // The only way either process reads or writes the shared settings. It keeps
 // no copy of any value: every read goes to the suite and sees what the other
-// process last wrote. Copies share the suite.
+// process last wrote. Copies share the suite; any thread may use them.
 
 #include <cstdint>
+#include <exception>
+#include <string>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -35,6 +37,29 @@ class SettingsStore {
  public:
   static constexpr std::int64_t currentSchemaVersion = 1;
 
+  // The suite did not store a value; the key keeps what it held.
+  struct WriteFailed : std::exception {
+    std::string key;
+
+    explicit WriteFailed(std::string k);
+    const char* what() const noexcept override { return description_.c_str(); }
+    bool operator==(const WriteFailed& other) const { return key == other.key; }
+
+   private:
+    std::string description_;
+  };
+
+  // The three lists and three switches, complete, as of one read of the suite.
+  struct Snapshot {
+    std::vector<NewItem> newItems;
+    std::vector<SendToEntry> sendTo;
+    std::vector<OpenWithEntry> openWith;
+    bool groupNewItems = true;
+    bool showUnopenableTypes = false;
+    bool renameNewItems = true;
+    bool operator==(const Snapshot&) const = default;
+  };
+
   // Nothing when the shared suite could not be opened (null).
   static std::optional<SettingsStore> open(std::shared_ptr<platform::DefaultsSuite> suite);
 
@@ -49,8 +74,12 @@ class SettingsStore {
   std::vector<NewItem> newItems() const;
   std::vector<SendToEntry> sendTo() const;
   std::vector<OpenWithEntry> openWith() const;
+  // Everything the menus and the preferences read, in one read of the suite;
+  // nothing when the suite could not be read at all (busy, say).
+  std::optional<Snapshot> snapshot() const;
 
-  // Stores a list as JSON data under its key.
+  // Stores a list as JSON data under its key. Every write throws WriteFailed when
+  // the suite does not store it.
   void save(const std::vector<NewItem>& items);
   void save(const std::vector<SendToEntry>& entries);
   void save(const std::vector<OpenWithEntry>& entries);
@@ -67,6 +96,9 @@ class SettingsStore {
   void setPendingAliasFolder(const std::optional<std::filesystem::path>& folder);
 
  private:
+  void write(std::string_view key, const std::optional<platform::DefaultsValue>& value);
+
+
   std::shared_ptr<platform::DefaultsSuite> defaults_;
 };
 

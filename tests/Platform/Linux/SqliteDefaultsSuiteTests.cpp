@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,11 +83,11 @@ TEST_F(SqliteDefaultsSuiteTest, ValuesKeepTheirTypeAndBytesAcrossConnections) {
   {
     const auto writer = open();
     for (const auto& [key, value] : values) ASSERT_TRUE(writer->setValue(key, value)) << key;
-    EXPECT_EQ(writer->persistentDomain(), values);
+    EXPECT_EQ(*writer->persistentDomain(), values);
   }
   const auto reader = open();
   for (const auto& [key, value] : values) EXPECT_EQ(reader->value(key), value) << key;
-  EXPECT_EQ(reader->persistentDomain(), values);
+  EXPECT_EQ(*reader->persistentDomain(), values);
 
   // A new value may have another type; writing nothing removes the key.
   ASSERT_TRUE(reader->setValue("yes", std::string("YES")));
@@ -94,7 +95,7 @@ TEST_F(SqliteDefaultsSuiteTest, ValuesKeepTheirTypeAndBytesAcrossConnections) {
   const auto third = open();
   EXPECT_EQ(third->value("yes"), DefaultsValue(std::string("YES")));
   EXPECT_FALSE(third->value("data"));
-  EXPECT_FALSE(third->persistentDomain().contains("data"));
+  EXPECT_FALSE(third->persistentDomain()->contains("data"));
 }
 
 TEST_F(SqliteDefaultsSuiteTest, RegisteredDefaultsAnswerForAbsentKeysInTheirProcessOnly) {
@@ -118,7 +119,7 @@ TEST_F(SqliteDefaultsSuiteTest, RegisteredDefaultsAnswerForAbsentKeysInTheirProc
   ASSERT_EQ(read(checked[0], &byte, 1), 1);
   EXPECT_EQ(exitStatus(other), 0);
   EXPECT_EQ(sameProcess->value("registeredKey"), DefaultsValue(true));
-  EXPECT_TRUE(app->persistentDomain().empty());
+  EXPECT_TRUE(app->persistentDomain()->empty());
 
   ASSERT_TRUE(sameProcess->setValue("registeredKey", false));
   EXPECT_EQ(app->value("registeredKey"), DefaultsValue(false));
@@ -141,6 +142,34 @@ TEST_F(SqliteDefaultsSuiteTest, ChangeCountMovesWithEveryWriteFromAnyConnection)
   EXPECT_NE(reader->changeCount(), afterOther);
 }
 
+// Another process's write in progress, holding the write lock until released.
+class WriteInProgress {
+ public:
+  explicit WriteInProgress(const fs::path& file) {
+    sqlite3_open(file.c_str(), &db_);
+    sqlite3_exec(db_, "BEGIN IMMEDIATE; INSERT OR REPLACE INTO defaults VALUES ('theirs', 'bool', 1)", nullptr, nullptr, nullptr);
+  }
+  ~WriteInProgress() { sqlite3_close(db_); }
+  void commit() { sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr); }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+TEST_F(SqliteDefaultsSuiteTest, AWriteQueuesBehindAnotherLongerThanAReadWouldWait) {
+  const auto suite = openSuiteIn(dir.path(), std::chrono::milliseconds(50));
+  ASSERT_TRUE(suite && suite->setValue("k", true));
+  WriteInProgress theirs(file());
+  EXPECT_EQ(suite->value("k"), DefaultsValue(true));  // reads go on meanwhile
+  std::thread later([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    theirs.commit();
+  });
+  EXPECT_TRUE(suite->setValue("k", false));
+  later.join();
+  EXPECT_EQ(*suite->persistentDomain(), (Domain{{"k", false}, {"theirs", true}}));
+}
+
 TEST_F(SqliteDefaultsSuiteTest, ThreadsShareOneSuite) {
   const auto suite = open();
   std::atomic<int> failures = 0;
@@ -157,7 +186,7 @@ TEST_F(SqliteDefaultsSuiteTest, ThreadsShareOneSuite) {
   }
   for (auto& thread : threads) thread.join();
   EXPECT_EQ(failures, 0);
-  EXPECT_EQ(suite->persistentDomain().size(), 4u);
+  EXPECT_EQ(suite->persistentDomain()->size(), 4u);
 }
 
 TEST_F(SqliteDefaultsSuiteTest, TwoProcessesInterleavingWritesLoseNothing) {
@@ -188,7 +217,7 @@ TEST_F(SqliteDefaultsSuiteTest, TwoProcessesInterleavingWritesLoseNothing) {
   EXPECT_EQ(exitStatus(first), 0);
   EXPECT_EQ(exitStatus(second), 0);
 
-  const auto domain = open()->persistentDomain();
+  const auto domain = *open()->persistentDomain();
   EXPECT_EQ(domain.size(), static_cast<std::size_t>(2 * (kRounds + 1)));
   for (const std::string p : {"p0", "p1"}) {
     EXPECT_EQ(domain.at(p + ".last"), DefaultsValue(kRounds - 1));
@@ -235,7 +264,7 @@ TEST_F(SqliteDefaultsSuiteTest, ADamagedFileIsKeptAsideAndAFreshSuiteStarts) {
   std::ofstream(file(), std::ios::binary) << garbage;
   auto suite = open();
   ASSERT_TRUE(suite);
-  EXPECT_TRUE(suite->persistentDomain().empty());
+  EXPECT_TRUE(suite->persistentDomain()->empty());
   EXPECT_TRUE(suite->setValue("k", true));
   ASSERT_EQ(keptAside().size(), 1u);
   EXPECT_EQ(contents(keptAside()[0]), garbage);
@@ -252,7 +281,7 @@ TEST_F(SqliteDefaultsSuiteTest, ADamagedFileIsKeptAsideAndAFreshSuiteStarts) {
 
   suite = open();
   ASSERT_TRUE(suite);
-  EXPECT_TRUE(suite->persistentDomain().empty());
+  EXPECT_TRUE(suite->persistentDomain()->empty());
   EXPECT_TRUE(suite->setValue("k", false));
   EXPECT_EQ(open()->value("k"), DefaultsValue(false));
   const auto aside = keptAside();

@@ -3,21 +3,25 @@
 // sends items to the Desktop, Documents, an archive or Desktop aliases, opens
 // folders in applications, and hands what needs a window to the companion app.
 // Every failure is logged at error level and answered with the host's beep.
-// Call on the host's main loop; long work runs in the background and reports back there.
-// That work refers to the dispatcher: keep it alive until the scheduler has run it.
+//
+// Called on the host's main loop, it returns at once: the file, settings and bus
+// work runs in the background, and only the host's own calls (reveal, rename,
+// beep) come back to the main loop. The work holds what it uses, so it may
+// outlive the dispatcher.
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string_view>
+#include <string>
 #include <vector>
 
+#include "nimbra/AppLocating.h"
 #include "nimbra/MenuAction.h"
 #include "nimbra/SettingsStore.h"
+#include "nimbra/StringTable.h"
 #include "nimbra/extension/HostServices.h"
-#include "nimbra/extension/NewItemCreator.h"
 #include "nimbra/platform/FileManager.h"
 #include "nimbra/platform/FileOperations.h"
 #include "nimbra/platform/Launcher.h"
@@ -26,7 +30,6 @@
 #include "nimbra/platform/Scheduler.h"
 #include "nimbra/platform/SystemLog.h"
 #include "nimbra/platform/UserFolders.h"
-#include "nimbra/platform/Workspace.h"
 
 namespace nimbra::extension {
 
@@ -35,7 +38,7 @@ struct DispatcherServices {
   std::shared_ptr<platform::Notifications> notifications;
   std::shared_ptr<platform::FileManager> fileManager;
   std::shared_ptr<platform::Launcher> launcher;
-  std::shared_ptr<const platform::Workspace> workspace;
+  std::shared_ptr<const AppLocating> apps;  // asked afresh on every pick
   std::shared_ptr<platform::SystemLog> log;
   std::shared_ptr<platform::Scheduler> scheduler;
   std::shared_ptr<HostServices> host;
@@ -54,32 +57,25 @@ class ActionDispatcher {
   static constexpr int renameAttempts = 12;
   static constexpr std::chrono::milliseconds renameInterval{100};
 
+  // Throws std::invalid_argument when a service is missing.
   explicit ActionDispatcher(DispatcherServices services);
 
-  // `settings` is null when the store cannot be reached.
-  void perform(const MenuAction& action, const std::optional<std::filesystem::path>& target,
-               const std::vector<std::filesystem::path>& selection, SettingsStore* settings);
+  // `settings` is absent when the store cannot be reached.
+  void perform(const MenuAction& action, std::optional<std::filesystem::path> target,
+               std::vector<std::filesystem::path> selection, std::optional<SettingsStore> settings) const;
 
-  // The folder to create a new item in: the target, else the first selected item;
-  // that item itself when it is a plain folder, else its parent.
-  std::optional<std::filesystem::path> targetFolder(const std::optional<std::filesystem::path>& target,
-                                                    const std::vector<std::filesystem::path>& selection) const;
-
-  void fail(std::string_view message);
+  // Logs the message at error level, then beeps on the main loop.
+  void fail(const std::string& message) const;
 
  private:
-  // The item itself when it is a plain folder, else the folder it is in.
-  std::filesystem::path folderOf(const std::filesystem::path& item) const;
-  void createInFolder(const NewItem& item, const std::filesystem::path& folder, bool rename);
-  void renameAttempt(std::filesystem::path item, int attempt);
-  void sendInBackground(SendToAction action, std::vector<std::filesystem::path> items);
-  std::vector<std::filesystem::path> makeDesktopAliases(const std::vector<std::filesystem::path>& items,
-                                                        const std::filesystem::path& desktop);
-  void openWith(const std::string& bundleID, const std::vector<std::filesystem::path>& items);
-  // Posts the notification, then launches (or brings forward) the companion app.
-  void handOff(std::string_view notification);
-
-  DispatcherServices services_;
+  std::shared_ptr<const DispatcherServices> services_;
 };
+
+// The folder to create a new item in: the target, else the first selected item;
+// that item itself when it is a plain folder (a link to one included), else the
+// folder it is in. Asks the file system.
+std::optional<std::filesystem::path> targetFolder(const std::optional<std::filesystem::path>& target,
+                                                  const std::vector<std::filesystem::path>& selection,
+                                                  const platform::FileOperations& files);
 
 }  // namespace nimbra::extension

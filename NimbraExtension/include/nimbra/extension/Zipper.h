@@ -39,18 +39,25 @@ struct Context {
   std::filesystem::path archiver;  // the nimbra-zip program
 };
 
-// Makes the archive of `items` in `folder` and returns where it is. Blocks its
+struct Archive {
+  std::filesystem::path location;
+  // Items inside the sent ones that a ZIP cannot hold (sockets, pipes, devices),
+  // which the archive goes without.
+  std::vector<std::filesystem::path> leftOut;
+};
+
+// Makes the archive of `items` in `folder` and says where it is. Blocks its
 // thread until the archiver has finished: call it from background work.
-std::filesystem::path zip(const std::vector<std::filesystem::path>& items, const std::filesystem::path& folder,
-                          const Context& context);
+Archive zip(const std::vector<std::filesystem::path>& items, const std::filesystem::path& folder, const Context& context);
 
 // Runs one program to completion without blocking the caller, its error output
 // going to a log file in `logFolder` that is removed afterwards. `completion` runs
 // exactly once, on another thread or (when the program cannot be started) before
-// `run` returns: with nothing on exit status 0, else with ZipFailed or the start error.
+// `run` returns: with nothing and the start of the program's error output on exit
+// status 0, else with ZipFailed or the start error.
 void run(const std::filesystem::path& program, const std::vector<std::string>& args,
          const std::filesystem::path& logFolder, platform::FileOperations& files, platform::ProcessRunner& processes,
-         std::function<void(std::exception_ptr)> completion);
+         std::function<void(std::exception_ptr, std::string output)> completion);
 
 // The free archive name in `folder`, taken from the first item: a plain folder's
 // whole name, otherwise the name without its extension; "Archive" for no items.

@@ -4,6 +4,7 @@
 // Every read goes to the stored suite, so another process's writes are seen
 // by the next read. Safe to use from several threads.
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -38,16 +39,23 @@ class DefaultsSuite {
   // Adds to this process's registration domain; never stored.
   virtual void registerDefaults(const std::map<std::string, DefaultsValue, std::less<>>& values) = 0;
 
-  // Every stored key and value, without the registered ones.
-  virtual std::map<std::string, DefaultsValue, std::less<>> persistentDomain() const = 0;
+  using Domain = std::map<std::string, DefaultsValue, std::less<>>;
+
+  // Every stored key and value, without the registered ones, in one consistent
+  // read; nothing when the suite could not be read.
+  virtual std::optional<Domain> persistentDomain() const = 0;
 
   // Differs from the previous call's answer whenever this or another process
   // has written the suite in between. Cheap enough to call on every request.
   virtual std::uint64_t changeCount() const = 0;
 };
 
+inline constexpr std::chrono::milliseconds kReadWait{10'000};
+
 // The suite in the application group's shared container; nullptr when the
-// container cannot be created or opened, or the suite does not open.
-std::shared_ptr<DefaultsSuite> openSharedSuite();
+// container cannot be created or opened, or the suite does not open. A read waits
+// at most `readWait` for another process's write before it fails; a write waits
+// up to ten seconds.
+std::shared_ptr<DefaultsSuite> openSharedSuite(std::chrono::milliseconds readWait = kReadWait);
 
 }  // namespace nimbra::platform

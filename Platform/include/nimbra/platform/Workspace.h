@@ -22,7 +22,8 @@ class Workspace {
   virtual ~Workspace() = default;
   // The installed application with this bundle identifier; nothing when none is.
   virtual std::optional<AppLocation> applicationURL(std::string_view bundleID) const = 0;
-  // Whether some installed application opens this content type.
+  // Whether some installed application opens this content type itself (or an alias of
+  // it); applications that open only a parent type do not count.
   virtual bool hasApplicationsOpening(std::string_view contentType) const = 0;
 };
 

@@ -4,18 +4,29 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "nimbra/SettingsStore.h"
 #include "nimbra/extension/ActionDispatcher.h"
 #include "nimbra/extension/FinderSync.h"
 
 namespace nimbra::extension {
+
+// The shared settings as the extension reads them: a read waits only briefly for
+// the companion app's write, then the menus go on with the settings they have.
+std::optional<SettingsStore> openExtensionSettings();
 
 // This system's services for picks, reporting to `log` and `host`, running work on `scheduler`.
 DispatcherServices systemDispatcherServices(std::shared_ptr<platform::SystemLog> log, std::shared_ptr<HostServices> host,
                                             std::shared_ptr<platform::Scheduler> scheduler);
 
 // The services the menus are built with, one set of caches for the whole process.
-ExtensionEnvironment systemExtensionEnvironment();
+// With `refreshIn`, a menu request never waits for the platform: answers missing or
+// older than a minute are looked up there while the request goes on with what is
+// known. Without it (a one-shot command) each is looked up at once.
+// `now` is the caches' clock.
+ExtensionEnvironment systemExtensionEnvironment(std::shared_ptr<platform::Scheduler> refreshIn = nullptr,
+                                                LookupClock::Now now = LookupClock::system());
 
 // The archiver program installed with the extension (beside the calling binary).
 std::filesystem::path installedArchiver();

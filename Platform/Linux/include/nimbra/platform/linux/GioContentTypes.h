@@ -1,5 +1,6 @@
 #pragma once
-// Content types from shared-mime-info through GIO.
+// Content types from shared-mime-info through GIO. Every answer asks GIO: callers
+// on a hot path wrap it in CachingContentTypes.
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
-// Owning pointers for what GLib hands out (strings and blocks, objects, key
-// files) and the file URIs GIO speaks.
+// Owning pointers for what GLib hands out (strings and blocks, objects) and the
+// file URIs GIO speaks.
 
 #include <gio/gio.h>
 
@@ -16,14 +16,10 @@ struct GFreeDeleter {
 struct GObjectDeleter {
   void operator()(gpointer p) const { g_object_unref(p); }
 };
-struct GKeyFileDeleter {
-  void operator()(GKeyFile* k) const { g_key_file_unref(k); }
-};
 
 using GCharPtr = std::unique_ptr<gchar, GFreeDeleter>;
 template <class T>
 using GObjectPtr = std::unique_ptr<T, GObjectDeleter>;
-using GKeyFilePtr = std::unique_ptr<GKeyFile, GKeyFileDeleter>;
 
 // A string GLib allocated, copied and freed; empty for null.
 inline std::string takeString(gchar* text) {

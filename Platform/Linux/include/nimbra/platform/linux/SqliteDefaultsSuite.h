@@ -2,6 +2,7 @@
 // The shared suite on Linux: one SQLite database (WAL mode) in the application
 // group's container under the user's configuration folder.
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -20,7 +21,8 @@ std::optional<std::filesystem::path> sharedContainer();
 
 // The suite in `container`, created when missing. A file there that is not a
 // readable suite is renamed aside (never deleted), logged, and a fresh suite is
-// started. nullptr when the database cannot be opened.
-std::shared_ptr<DefaultsSuite> openSuiteIn(const std::filesystem::path& container);
+// started. nullptr when the database cannot be opened. `readWait` as for openSharedSuite.
+std::shared_ptr<DefaultsSuite> openSuiteIn(const std::filesystem::path& container,
+                                           std::chrono::milliseconds readWait = kReadWait);
 
 }  // namespace nimbra::platform
