@@ -94,6 +94,4 @@ std::shared_ptr<Notifications> sessionBusNotifications(std::shared_ptr<SystemLog
   return sessionBusNotifications(SessionBus::shared(), std::move(log));
 }
 
-std::shared_ptr<Notifications> sessionBusNotifications() { return sessionBusNotifications(journalLog("extension")); }
-
 }  // namespace nimbra::platform

@@ -26,7 +26,7 @@ TEST(BusRecorderTest, RecordsRevealsAndHandOffsWithTheirPendingValues) {
 
   auto store = SettingsStore::open(platform::openSharedSuite());
   ASSERT_TRUE(store);
-  const auto notifications = platform::sessionBusNotifications();
+  const auto notifications = platform::sessionBusNotifications(platform::journalLog("extension"));
   store->setPendingTransferItems({"/home/u/a b.txt", "/home/u/c"});
   notifications->post(handOff::transfer);
   store->setPendingAliasFolder("/home/u/Projects");

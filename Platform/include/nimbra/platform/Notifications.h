@@ -26,9 +26,7 @@ class Notifications {
 };
 
 // Signals on the D-Bus session bus. A post has been written to the bus when it
-// returns, so a process may exit right after it. Problems are logged to `log`
-// (the journal's "extension" category when not given).
-std::shared_ptr<Notifications> sessionBusNotifications();
+// returns, so a process may exit right after it. Problems are logged to `log`.
 std::shared_ptr<Notifications> sessionBusNotifications(std::shared_ptr<SystemLog> log);
 
 }  // namespace nimbra::platform
