@@ -1,6 +1,9 @@
 #include "nimbra/extension/linux/SystemServices.h"
 
 #include <chrono>
+#include <deque>
+#include <exception>
+#include <mutex>
 
 #include "nimbra/CachingContentTypes.h"
 #include "nimbra/extension/linux/ExtensionResources.h"
@@ -12,6 +15,51 @@ namespace {
 
 // Long enough for a read that meets the app's write; short enough not to be felt.
 constexpr std::chrono::milliseconds kMenuReadWait{50};
+
+// Runs the caches' refreshes one after another in one background job at a time:
+// refreshes that come together share a thread instead of each starting one.
+class RefreshQueue : public std::enable_shared_from_this<RefreshQueue> {
+ public:
+  explicit RefreshQueue(std::shared_ptr<platform::Scheduler> scheduler) : scheduler_(std::move(scheduler)) {}
+
+  void push(std::function<void()> work) {
+    {
+      std::lock_guard lock(mutex_);
+      queue_.push_back(std::move(work));
+      if (std::exchange(running_, true)) return;
+    }
+    scheduler_->inBackground([self = shared_from_this()] { self->runAll(); });
+  }
+
+ private:
+  // The first failure is passed on (to the scheduler's log) once the rest has run.
+  void runAll() {
+    std::exception_ptr failure;
+    for (;;) {
+      std::function<void()> work;
+      {
+        std::lock_guard lock(mutex_);
+        if (queue_.empty()) {
+          running_ = false;
+          break;
+        }
+        work = std::move(queue_.front());
+        queue_.pop_front();
+      }
+      try {
+        work();
+      } catch (...) {
+        if (!failure) failure = std::current_exception();
+      }
+    }
+    if (failure) std::rethrow_exception(failure);
+  }
+
+  const std::shared_ptr<platform::Scheduler> scheduler_;
+  std::mutex mutex_;
+  std::deque<std::function<void()>> queue_;
+  bool running_ = false;
+};
 
 // The resources are process-wide and never freed, like the caches they feed.
 std::shared_ptr<const StringTable> sharedStrings() {
@@ -45,25 +93,20 @@ DispatcherServices systemDispatcherServices(std::shared_ptr<platform::SystemLog>
 }
 
 ExtensionEnvironment systemExtensionEnvironment(std::shared_ptr<platform::Scheduler> refreshIn, LookupClock::Now now) {
-  auto runner = [&]() -> LookupCache<bool>::Runner {
-    if (!refreshIn) return {};
-    return [refreshIn](std::function<void()> work) { refreshIn->inBackground(std::move(work)); };
-  }();
-  const auto lifetime = std::chrono::seconds(60);
+  LookupOptions options{std::chrono::seconds(60), std::move(now), {}};
+  if (refreshIn) {
+    options.background = [queue = std::make_shared<RefreshQueue>(std::move(refreshIn))](std::function<void()> work) {
+      queue->push(std::move(work));
+    };
+  }
   auto workspace = platform::systemWorkspace();
-  auto types = std::make_shared<CachingContentTypes>(
-      platform::systemContentTypes(),
-      std::make_shared<CachingContentTypes::TypeCache>(lifetime, now, runner),
-      std::make_shared<CachingContentTypes::DataCache>(lifetime, now, runner));
+  auto types = std::make_shared<CachingContentTypes>(platform::systemContentTypes(), options);
 
   ExtensionEnvironment env;
   env.strings = sharedStrings();
   env.contentTypes = types;
-  env.locator = std::make_shared<CachingAppLocator>(
-      std::make_shared<WorkspaceAppLocator>(workspace),
-      std::make_shared<CachingAppLocator::Cache>(lifetime, now, runner));
-  env.openers = std::make_shared<ContentTypeOpeners>(
-      types, workspace, std::make_shared<ContentTypeOpeners::Cache>(lifetime, now, runner));
+  env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace), options);
+  env.openers = std::make_shared<ContentTypeOpeners>(types, workspace, options);
   if (const auto folder = ExtensionResources::shared().templatesFolder()) {
     std::error_code ec;
     for (auto it = std::filesystem::directory_iterator(*folder, ec); !ec && it != std::filesystem::directory_iterator();

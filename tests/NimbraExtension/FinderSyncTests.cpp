@@ -31,14 +31,13 @@ class FinderSyncTest : public ::testing::Test, protected testing::FakeServices {
  protected:
   // The caches refresh in the background of the test's scheduler, on the test's clock.
   ExtensionEnvironment environment() {
-    const auto runner = [s = scheduler](std::function<void()> work) { s->inBackground(std::move(work)); };
-    const auto now = [this] { return LookupClock::TimePoint(std::chrono::seconds(clock_)); };
+    const LookupOptions options{60s, [this] { return LookupClock::TimePoint(std::chrono::seconds(clock_)); },
+                                [s = scheduler](std::function<void()> work) { s->inBackground(std::move(work)); }};
     ExtensionEnvironment env;
     env.strings = std::make_shared<StringTable>(StringTable::fromEntries({{"menu.new", "New"}}));
     env.contentTypes = std::make_shared<testing::FakeContentTypes>();
-    env.locator = std::make_shared<CachingAppLocator>(locator_, std::make_shared<CachingAppLocator::Cache>(60s, now, runner));
-    env.openers = std::make_shared<ContentTypeOpeners>(env.contentTypes, workspace_,
-                                                       std::make_shared<ContentTypeOpeners::Cache>(60s, now, runner));
+    env.locator = std::make_shared<CachingAppLocator>(locator_, options);
+    env.openers = std::make_shared<ContentTypeOpeners>(env.contentTypes, workspace_, options);
     env.templateNames = {"blank.docx"};
     return env;
   }

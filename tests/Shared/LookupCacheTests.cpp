@@ -29,12 +29,10 @@ struct ManualClock {
 
 class CachingAppLocatorTest : public ::testing::Test {
  protected:
-  CachingAppLocatorTest() {
-    base_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
-  }
+  CachingAppLocatorTest() { base_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"}; }
   std::shared_ptr<testing::FakeAppLocator> base_ = std::make_shared<testing::FakeAppLocator>();
   ManualClock clock_;
-  CachingAppLocator locator_{base_, std::make_shared<CachingAppLocator::Cache>(60s, clock_.now())};
+  CachingAppLocator locator_{base_, {60s, clock_.now(), {}}};
 };
 
 TEST_F(CachingAppLocatorTest, AnswersAreFreshForStrictlyLessThanAMinute) {
@@ -70,10 +68,11 @@ TEST_F(CachingAppLocatorTest, ClockGoingBackKeepsEntriesFreshAndKeysExpireIndepe
   EXPECT_EQ(base_->asked(), (std::vector<std::string>{"dev.zed.Zed", "com.apple.Terminal", "dev.zed.Zed"}));
 }
 
-// A base that blocks until released, to prove the cache lock is free while it is asked.
+// A base that blocks on the key "slow" until released, to prove the cache lock is free while it is asked.
 class BlockingLocator final : public AppLocating {
  public:
-  std::optional<AppLocation> applicationURL(std::string_view) const override {
+  std::optional<AppLocation> applicationURL(std::string_view id) const override {
+    if (id != "slow") return std::nullopt;
     entered = true;
     while (!release) std::this_thread::yield();
     return std::nullopt;
@@ -84,25 +83,20 @@ class BlockingLocator final : public AppLocating {
 
 TEST(CachingAppLocatorLocking, LockIsNotHeldWhileTheBaseIsAsked) {
   auto blocking = std::make_shared<BlockingLocator>();
-  auto cache = std::make_shared<CachingAppLocator::Cache>();
-  CachingAppLocator slow(blocking, cache);
-  auto other = std::make_shared<testing::FakeAppLocator>();
-  CachingAppLocator fast(other, cache);
-
-  std::thread waiting([&] { slow.applicationURL("a"); });
+  const CachingAppLocator locator(blocking);
+  std::thread waiting([&] { locator.applicationURL("slow"); });
   while (!blocking->entered) std::this_thread::yield();
   // Would deadlock if the first lookup held the lock across its base call.
-  EXPECT_FALSE(fast.applicationURL("b"));
+  EXPECT_FALSE(locator.applicationURL("fast"));
   blocking->release = true;
   waiting.join();
-  EXPECT_EQ(cache->size(), 2u);
 }
 
-// Refreshes queue here and run only when the test says.
+// Background work queues here and runs only when the test says.
 struct QueuedRunner {
   std::shared_ptr<std::vector<std::function<void()>>> queue = std::make_shared<std::vector<std::function<void()>>>();
-  LookupCache<bool>::Runner runner() const {
-    return [q = queue](std::function<void()> work) { q->push_back(std::move(work)); };
+  LookupOptions options(const ManualClock& clock) const {
+    return {60s, clock.now(), [q = queue](std::function<void()> work) { q->push_back(std::move(work)); }};
   }
   void runAll() const {
     auto work = std::move(*queue);
@@ -111,36 +105,39 @@ struct QueuedRunner {
   }
 };
 
-TEST(LookupCacheInTheBackground, CallersNeverWaitAndEachKeyRefreshesOnce) {
+TEST(LookupCacheInTheBackground, CallersNeverWaitAndWaitingKeysRefreshTogether) {
   ManualClock clock;
   QueuedRunner background;
-  auto cache = std::make_shared<LookupCache<bool>>(60s, clock.now(), background.runner());
   int asked = 0;
   bool installed = true;
-  const auto compute = [&](std::string_view) {
-    ++asked;
-    return installed;
-  };
-  EXPECT_FALSE(cache->value("a", compute, false));  // not known yet: the caller's answer
-  EXPECT_FALSE(cache->value("a", compute, false));
+  auto cache = std::make_shared<LookupCache<bool>>(
+      [&](std::string_view key) {
+        ++asked;
+        if (key == "broken") throw std::runtime_error("gone");
+        return installed;
+      },
+      background.options(clock));
+  EXPECT_FALSE(cache->value("a", false));  // not known yet: the caller's answer
+  EXPECT_FALSE(cache->value("a", false));
+  EXPECT_FALSE(cache->value("b", false));
   EXPECT_EQ(asked, 0);
+  EXPECT_EQ(background.queue->size(), 1u);  // one piece of work for every waiting key
   background.runAll();
-  EXPECT_EQ(asked, 1);  // one refresh for both lookups
-  EXPECT_TRUE(cache->value("a", compute, false));
+  EXPECT_EQ(asked, 2);
+  EXPECT_TRUE(cache->value("a", false));
 
   installed = false;
   clock.set(61);
-  EXPECT_TRUE(cache->value("a", compute, false));  // stale, served while it refreshes
-  EXPECT_TRUE(cache->value("a", compute, false));
+  EXPECT_TRUE(cache->value("a", false));  // stale, served while it refreshes
+  EXPECT_TRUE(cache->value("a", false));
   background.runAll();
-  EXPECT_EQ(asked, 2);
-  EXPECT_FALSE(cache->value("a", compute, false));
+  EXPECT_EQ(asked, 3);
+  EXPECT_FALSE(cache->value("a", false));
 
-  // A refresh that fails lets the next lookup try again.
-  clock.set(200);
-  cache->value("a", [](std::string_view) -> bool { throw std::runtime_error("gone"); }, false);
+  // A refresh that fails is passed on, and the next lookup of its key tries again.
+  cache->value("broken", false);
   EXPECT_THROW(background.runAll(), std::runtime_error);
-  cache->value("a", compute, false);
+  cache->value("broken", false);
   EXPECT_EQ(background.queue->size(), 1u);
 }
 
@@ -156,29 +153,18 @@ TEST(WorkspaceAppLocator, KnownAppsAreAlsoFoundUnderTheIdentifiersTheyInstallAs)
   EXPECT_FALSE(locator.applicationURL("com.microsoft.VSCode"));
 }
 
-class CountingWorkspace final : public platform::Workspace {
- public:
-  std::optional<AppLocation> applicationURL(std::string_view) const override { return std::nullopt; }
-  bool hasApplicationsOpening(std::string_view type) const override {
-    ++asked;
-    return type == "text/plain";
-  }
-  mutable std::atomic<int> asked{0};
-};
-
 TEST(ContentTypeOpeners, CachePerTypeAndSkipUnknownTypes) {
-  auto workspace = std::make_shared<CountingWorkspace>();
-  auto cache = std::make_shared<ContentTypeOpeners::Cache>();
-  ContentTypeOpeners openers(std::make_shared<testing::FakeContentTypes>(), workspace, cache);
+  auto workspace = std::make_shared<testing::FakeWorkspace>();
+  workspace->openedTypes = {"text/plain"};
+  const ContentTypeOpeners openers(std::make_shared<testing::FakeContentTypes>(), workspace);
   const auto& catalogue = NewItem::builtIns();
   EXPECT_TRUE(openers.canOpen(catalogue[9]));    // txt
   EXPECT_TRUE(openers.canOpen(catalogue[22]));   // makefile: plain text, same key
   EXPECT_FALSE(openers.canOpen(catalogue[2]));   // docx: nobody opens it
-  EXPECT_EQ(workspace->asked, 2);
+  EXPECT_EQ(workspace->questions, 2);
   const NewItem unknown{"U", NewItemKind::Text{"", false}, "zzz", std::nullopt, std::nullopt, true, false};
   EXPECT_FALSE(openers.canOpen(unknown));
-  EXPECT_EQ(workspace->asked, 2);
-  EXPECT_EQ(cache->size(), 2u);
+  EXPECT_EQ(workspace->questions, 2);
 }
 
 }  // namespace

@@ -14,37 +14,31 @@ namespace platform { class ContentTypes; }
 
 class CachingAppLocator final : public AppLocating {
  public:
-  using Cache = LookupCache<std::optional<AppLocation>>;
+  explicit CachingAppLocator(std::shared_ptr<const AppLocating> base, LookupOptions options = {})
+      : cache_(std::make_shared<Cache>([base = std::move(base)](std::string_view id) { return base->applicationURL(id); },
+                                       std::move(options))) {}
 
-  CachingAppLocator(std::shared_ptr<const AppLocating> base, std::shared_ptr<Cache> cache)
-      : base_(std::move(base)), cache_(std::move(cache)) {}
-
-  std::optional<AppLocation> applicationURL(std::string_view bundleID) const override {
-    return cache_->value(bundleID, [base = base_](std::string_view id) { return base->applicationURL(id); });
-  }
+  // An application not looked up yet counts as not installed.
+  std::optional<AppLocation> applicationURL(std::string_view bundleID) const override { return cache_->value(bundleID); }
 
  private:
-  std::shared_ptr<const AppLocating> base_;
+  using Cache = LookupCache<std::optional<AppLocation>>;
   std::shared_ptr<Cache> cache_;
 };
 
 // Whether some installed application opens an item's content type, remembered
 // per type for a minute. Items without a content type are not openable and
-// leave the cache alone; a type not yet known counts as not openable.
+// leave the cache alone; a type not looked up yet counts as not openable.
 class ContentTypeOpeners {
  public:
-  using Cache = LookupCache<bool>;
-
   ContentTypeOpeners(std::shared_ptr<const platform::ContentTypes> types,
-                     std::shared_ptr<const platform::Workspace> workspace, std::shared_ptr<Cache> cache)
-      : types_(std::move(types)), workspace_(std::move(workspace)), cache_(std::move(cache)) {}
+                     std::shared_ptr<const platform::Workspace> workspace, LookupOptions options = {});
 
   bool canOpen(const NewItem& item) const;
 
  private:
   std::shared_ptr<const platform::ContentTypes> types_;
-  std::shared_ptr<const platform::Workspace> workspace_;
-  std::shared_ptr<Cache> cache_;
+  std::shared_ptr<LookupCache<bool>> cache_;
 };
 
 }  // namespace nimbra

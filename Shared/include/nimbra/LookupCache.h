@@ -2,14 +2,16 @@
 // A time-limited answer cache shared between threads. Entries are fresh while
 // younger than the lifetime (a negative age, from a clock that went back, is
 // fresh); stale entries stay until their key is looked up again. The lock guards
-// one map access at a time and is never held while an answer is computed.
+// the map and is never held while an answer is computed.
 //
 // Given a background runner, a caller never waits for an answer: a stale entry
-// answers (a missing one the caller's "unknown") while one refresh of the key runs
-// in the background. Without one, the caller computes a stale or missing answer
-// itself, and two threads missing the same key both compute (the later wins).
+// answers (a missing one the caller's "unknown") while the key is refreshed in the
+// background, all keys waiting at that moment in one piece of work. Without one,
+// the caller computes a stale or missing answer itself, and two threads missing
+// the same key both compute (the later wins).
 
 #include <chrono>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -17,6 +19,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace nimbra {
 
@@ -29,20 +33,24 @@ class LookupClock {
   }
 };
 
+struct LookupOptions {
+  std::chrono::duration<double> lifetime = std::chrono::seconds(60);
+  LookupClock::Now now = LookupClock::system();
+  // Runs work off the caller's thread, e.g. on a scheduler's background queue.
+  std::function<void(std::function<void()>)> background;
+};
+
 // Keys are strings (bundle identifiers, type identifiers), looked up without copying.
 // With a background runner the cache must be owned by a shared_ptr.
 template <class Value>
 class LookupCache : public std::enable_shared_from_this<LookupCache<Value>> {
  public:
   using TimePoint = LookupClock::TimePoint;
-  // Runs work off the caller's thread, e.g. on a scheduler's background queue.
-  using Runner = std::function<void(std::function<void()>)>;
+  // Computes the answer for a key; called from any thread, never under the lock.
+  using Compute = std::function<Value(std::string_view key)>;
 
-  explicit LookupCache(std::chrono::duration<double> lifetime = std::chrono::seconds(60),
-                       LookupClock::Now now = LookupClock::system(), Runner background = {})
-      : lifetime_(lifetime), now_(std::move(now)), background_(std::move(background)) {}
-
-  TimePoint now() const { return now_(); }
+  explicit LookupCache(Compute compute, LookupOptions options = {})
+      : compute_(std::move(compute)), options_(std::move(options)) {}
 
   // The stored value when an entry exists and is fresh at `at`.
   std::optional<Value> lookup(std::string_view key, TimePoint at) const {
@@ -52,24 +60,17 @@ class LookupCache : public std::enable_shared_from_this<LookupCache<Value>> {
     return it->second.value;
   }
 
-  // Stores the answer and ends a refresh of the key.
-  void insert(std::string_view key, Value value, TimePoint stored) {
-    std::lock_guard lock(mutex_);
-    entry(key) = Entry{std::move(value), stored, false};
-  }
-
-  // The answer for `key`; `compute(key)` answers as of the time the lookup began.
-  // A background refresh runs a copy of `compute`: it must hold what it uses by value.
-  template <class Compute>
-  Value value(std::string_view key, Compute compute, Value unknown = Value{}) {
-    const auto t = now();
-    if (!background_) {
+  // The answer for `key`, as of the time the lookup began.
+  Value value(std::string_view key, Value unknown = Value{}) {
+    const auto t = options_.now();
+    if (!options_.background) {
       if (auto cached = lookup(key, t)) return std::move(*cached);
-      Value answer = compute(key);
+      Value answer = compute_(key);
       insert(key, answer, t);
       return answer;
     }
     Value answer = std::move(unknown);
+    bool startDraining = false;
     {
       std::lock_guard lock(mutex_);
       auto& found = entry(key);
@@ -77,24 +78,13 @@ class LookupCache : public std::enable_shared_from_this<LookupCache<Value>> {
         if (isFresh(found, t)) return *found.value;
         answer = *found.value;
       }
-      if (found.refreshing) return answer;
-      found.refreshing = true;
+      if (!found.refreshing) {
+        found.refreshing = true;
+        pending_.emplace_back(std::string(key), t);
+        startDraining = !std::exchange(draining_, true);
+      }
     }
-    try {
-      background_([cache = this->weak_from_this(), key = std::string(key), compute = std::move(compute), t]() mutable {
-        const auto self = cache.lock();
-        if (!self) return;
-        try {
-          self->insert(key, compute(key), t);
-        } catch (...) {
-          self->endRefresh(key);
-          throw;
-        }
-      });
-    } catch (...) {
-      endRefresh(key);
-      throw;
-    }
+    if (startDraining) scheduleDrain();
     return answer;
   }
 
@@ -117,7 +107,7 @@ class LookupCache : public std::enable_shared_from_this<LookupCache<Value>> {
     std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
   };
 
-  bool isFresh(const Entry& e, TimePoint at) const { return e.value && at - e.stored < lifetime_; }
+  bool isFresh(const Entry& e, TimePoint at) const { return e.value && at - e.stored < options_.lifetime; }
 
   // The entry for `key`, made empty when missing. Lock held.
   Entry& entry(std::string_view key) {
@@ -126,16 +116,58 @@ class LookupCache : public std::enable_shared_from_this<LookupCache<Value>> {
     return it->second;
   }
 
-  void endRefresh(std::string_view key) {
+  void insert(std::string_view key, Value value, TimePoint stored) {
     std::lock_guard lock(mutex_);
-    entry(key).refreshing = false;
+    entry(key) = Entry{std::move(value), stored, false};
   }
 
-  std::chrono::duration<double> lifetime_;
-  LookupClock::Now now_;
-  Runner background_;
+  void scheduleDrain() {
+    try {
+      options_.background([cache = this->weak_from_this()] {
+        if (const auto self = cache.lock()) self->drain();
+      });
+    } catch (...) {
+      std::lock_guard lock(mutex_);
+      for (const auto& [key, t] : pending_) entry(key).refreshing = false;
+      pending_.clear();
+      draining_ = false;
+      throw;
+    }
+  }
+
+  // Refreshes every waiting key, including those that come while it runs. The
+  // first failure is passed on once the rest is done; its key may be tried again.
+  void drain() {
+    std::exception_ptr failure;
+    for (;;) {
+      std::vector<std::pair<std::string, TimePoint>> work;
+      {
+        std::lock_guard lock(mutex_);
+        if (pending_.empty()) {
+          draining_ = false;
+          break;
+        }
+        work.swap(pending_);
+      }
+      for (const auto& [key, t] : work) {
+        try {
+          insert(key, compute_(key), t);
+        } catch (...) {
+          if (!failure) failure = std::current_exception();
+          std::lock_guard lock(mutex_);
+          entry(key).refreshing = false;
+        }
+      }
+    }
+    if (failure) std::rethrow_exception(failure);
+  }
+
+  const Compute compute_;
+  const LookupOptions options_;
   mutable std::mutex mutex_;
   std::unordered_map<std::string, Entry, Hash, std::equal_to<>> entries_;
+  std::vector<std::pair<std::string, TimePoint>> pending_;
+  bool draining_ = false;
 };
 
 }  // namespace nimbra
