@@ -107,6 +107,7 @@ ExtensionEnvironment systemExtensionEnvironment(std::shared_ptr<platform::Schedu
   env.contentTypes = types;
   env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace), options);
   env.openers = std::make_shared<ContentTypeOpeners>(types, workspace, options);
+  env.extensionSwitch = platform::userExtensionSwitch();
   if (const auto folder = ExtensionResources::shared().templatesFolder()) {
     std::error_code ec;
     for (auto it = std::filesystem::directory_iterator(*folder, ec); !ec && it != std::filesystem::directory_iterator();

@@ -14,6 +14,7 @@ class FinderSync::MenuSource {
   const std::optional<SettingsStore>& settings() const { return settings_; }
 
   std::vector<MenuNode> nodes(MenuKind kind, std::span<const SelectedItem> selection) const {
+    if (environment_.extensionSwitch && !environment_.extensionSwitch->isOn()) return {};
     const MenuContext context{*environment_.strings, *environment_.contentTypes};
     if (!settings_) return buildMenu(kind, nullptr, context);
     const auto request = inputs(*stored(), selectionIsFoldersOnly(selection));

@@ -19,7 +19,8 @@ std::optional<AppLocation> locationOf(const AppInfo& info) {
   const char* file = g_desktop_app_info_get_filename(info.get());
   if (!file) return std::nullopt;
   const char* name = g_app_info_get_name(G_APP_INFO(info.get()));
-  return AppLocation{file, name ? name : ""};
+  GIcon* icon = g_app_info_get_icon(G_APP_INFO(info.get()));  // owned by the entry
+  return AppLocation{file, name ? name : "", icon ? takeString(g_icon_to_string(icon)) : std::string()};
 }
 
 class DesktopWorkspace final : public Workspace {

@@ -26,7 +26,7 @@ namespace {
 using std::filesystem::path;
 
 // Writers from the two processes queue behind each other instead of failing;
-// opening (and checking) the file waits as long.
+// opening (and checking) the file waits as long. Reads wait as the opener says.
 constexpr int kWriteWaitMs = 10000;
 // How long opening waits for another process that is opening or repairing the suite.
 constexpr auto kOpenLockWait = std::chrono::seconds(2);
@@ -271,17 +271,20 @@ RegistrationDomain& registrationDomain() {
   return *domain;
 }
 
+// Reads and writes go through connections of their own, so a read (a menu
+// request) never queues behind this process's write waiting for the other
+// process: in WAL mode readers are not held up by writers.
 class SqliteDefaultsSuite final : public DefaultsSuite {
  public:
-  SqliteDefaultsSuite(Connection c, std::chrono::milliseconds readWait)
-      : c_(std::move(c)), readWaitMs_(static_cast<int>(std::min<std::chrono::milliseconds::rep>(readWait.count(), INT_MAX))) {
-    sqlite3_busy_timeout(c_.db.get(), readWaitMs_);
+  SqliteDefaultsSuite(Connection reader, Connection writer, std::chrono::milliseconds readWait)
+      : reader_(std::move(reader)), writer_(std::move(writer)) {
+    sqlite3_busy_timeout(reader_.db.get(), static_cast<int>(std::min<std::chrono::milliseconds::rep>(readWait.count(), INT_MAX)));
   }
 
   std::optional<DefaultsValue> value(std::string_view key) const override {
     {
-      std::lock_guard lock(mutex_);
-      const Use use(c_.select);
+      std::lock_guard lock(readMutex_);
+      const Use use(reader_.select);
       sqlite3_bind_text(use.get(), 1, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
       const int rc = sqlite3_step(use.get());
       if (rc == SQLITE_ROW) return readValue(use.get(), 0);
@@ -295,20 +298,16 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
   }
 
   bool setValue(std::string_view key, const std::optional<DefaultsValue>& value) override {
-    std::lock_guard lock(mutex_);
-    const Use use(value ? c_.upsert : c_.remove);
+    std::lock_guard lock(writeMutex_);
+    const Use use(value ? writer_.upsert : writer_.remove);
     sqlite3_bind_text(use.get(), 1, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
     std::string storage;
     if (value) bindValue(use.get(), 2, *value, storage);
-    // A write queues behind the other process's; only reads are kept short.
-    sqlite3_busy_timeout(c_.db.get(), kWriteWaitMs);
     const int rc = sqlite3_step(use.get());
-    sqlite3_busy_timeout(c_.db.get(), readWaitMs_);
     if (rc != SQLITE_DONE) {
       logFailure("write", key, rc);
       return false;
     }
-    ++generation_;
     return true;
   }
 
@@ -319,9 +318,9 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
   }
 
   std::optional<Domain> persistentDomain() const override {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(readMutex_);
     Domain domain;
-    const Use use(c_.all);
+    const Use use(reader_.all);
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
       if (auto value = readValue(use.get(), 1)) domain.emplace(columnBytes(use.get(), 0), std::move(*value));
@@ -334,9 +333,9 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
   }
 
   std::uint64_t changeCount() const override {
-    std::lock_guard lock(mutex_);
-    // data_version moves only for other connections' commits; our own writes bump generation_.
-    const Use use(c_.dataVersion);
+    std::lock_guard lock(readMutex_);
+    // data_version moves for every other connection's commit, our writer's included.
+    const Use use(reader_.dataVersion);
     if (sqlite3_step(use.get()) == SQLITE_ROW) {
       const auto version = sqlite3_column_int64(use.get(), 0);
       if (version != lastDataVersion_) {
@@ -354,9 +353,10 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
     logWarning("settings suite: " + std::string(what) + " of \"" + std::string(key) + "\" failed: " + sqlite3_errstr(rc));
   }
 
-  mutable std::mutex mutex_;
-  Connection c_;
-  const int readWaitMs_;
+  mutable std::mutex readMutex_;
+  Connection reader_;
+  std::mutex writeMutex_;
+  Connection writer_;
   mutable std::int64_t lastDataVersion_ = -1;
   mutable std::uint64_t generation_ = 0;
 };
@@ -395,7 +395,9 @@ std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container, std::chrono::m
     outcome = connect(file, c);
   }
   if (outcome != Outcome::opened) return nullptr;
-  return std::make_shared<SqliteDefaultsSuite>(std::move(c), readWait);
+  Connection writer;
+  if (connect(file, writer) != Outcome::opened) return nullptr;
+  return std::make_shared<SqliteDefaultsSuite>(std::move(c), std::move(writer), readWait);
 }
 
 std::shared_ptr<DefaultsSuite> openSharedSuite(std::chrono::milliseconds readWait) {

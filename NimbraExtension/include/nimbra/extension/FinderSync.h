@@ -19,6 +19,7 @@
 #include "nimbra/extension/MenuBuilder.h"
 #include "nimbra/extension/MenuRendering.h"
 #include "nimbra/extension/SelectedItem.h"
+#include "nimbra/platform/ExtensionSwitch.h"
 
 namespace nimbra::extension {
 
@@ -29,6 +30,7 @@ struct ExtensionEnvironment {
   std::shared_ptr<const AppLocating> locator;                  // the caching locator, shared by every request
   std::shared_ptr<const ContentTypeOpeners> openers;           // the cached content-type check
   std::set<std::string, std::less<>> templateNames;            // files in the "Templates" folder, read once
+  std::shared_ptr<const platform::ExtensionSwitch> extensionSwitch;  // no menus while off; none: always on
 };
 
 class FinderSync {
@@ -39,7 +41,8 @@ class FinderSync {
   FinderSync(const FinderSync&) = delete;
   FinderSync& operator=(const FinderSync&) = delete;
 
-  // The menu tree for a request; the finish-setup leaf when there is no store.
+  // The menu tree for a request; the finish-setup leaf when there is no store;
+  // nothing while the user has the menus switched off.
   std::vector<MenuNode> menuNodes(MenuKind kind, std::span<const SelectedItem> selection) const;
 
   // Builds and renders a menu with the host's item type; keeps its actions for

@@ -12,6 +12,7 @@ namespace nimbra {
 struct AppLocation {
   std::filesystem::path url;  // where the application lives (its desktop entry on Linux)
   std::string name;           // the name the system shows for it, in the user's language
+  std::string icon = {};      // its icon: a theme icon name or an image file; empty for none
   bool operator==(const AppLocation&) const = default;
 };
 

@@ -15,6 +15,9 @@ namespace nimbra::platform {
 
 using Connection = GObjectPtr<GDBusConnection>;
 
+// Owned by the file-manager module while it is loaded with the menus switched on.
+inline constexpr const char* kExtensionBusName = "ai.corvane.nimbra.Extension";
+
 class SessionBus {
  public:
   SessionBus() = default;

@@ -1,0 +1,237 @@
+// The built module loaded as Nautilus loads it, asked for menus about fake
+// NautilusFileInfo objects and picked, in a private world with a private bus.
+// Runs with G_DEBUG=fatal-warnings,fatal-criticals: any GLib warning fails it.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <fstream>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "BusRecording.h"
+#include "FileTesting.h"
+#include "LoadedModule.h"
+#include "PrivateSessionBus.h"
+
+namespace nimbra::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Turns the main loop, where the module's work reports back, until `done` or 10 s.
+bool spinUntil(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
+  }
+  return true;
+}
+
+struct Item {
+  std::string name, label;
+  bool sensitive = false;
+  NautilusMenuItem* object = nullptr;
+  std::vector<Item> children;
+};
+
+// A returned item list as a tree; the list is freed, the items stay referenced in `keep`.
+std::vector<Item> tree(GList* items, std::vector<GObject*>& keep) {
+  std::vector<Item> result;
+  for (GList* l = items; l; l = l->next) {
+    Item item;
+    gchar *name = nullptr, *label = nullptr;
+    NautilusMenu* menu = nullptr;
+    gboolean sensitive = FALSE;
+    g_object_get(l->data, "name", &name, "label", &label, "menu", &menu, "sensitive", &sensitive, nullptr);
+    item.name = name ? name : "";
+    item.label = label ? label : "";
+    item.sensitive = sensitive;
+    item.object = NAUTILUS_MENU_ITEM(l->data);
+    keep.push_back(G_OBJECT(g_object_ref(l->data)));
+    if (menu) {
+      item.children = tree(nautilus_menu_get_items(menu), keep);
+      g_object_unref(menu);
+    }
+    g_free(name);
+    g_free(label);
+    result.push_back(std::move(item));
+  }
+  if (items) nautilus_menu_item_list_free(items);
+  return result;
+}
+
+std::vector<std::string> labels(const std::vector<Item>& items) {
+  std::vector<std::string> result;
+  for (const auto& item : items) result.push_back(item.label);
+  return result;
+}
+
+std::string uri(const fs::path& path) {
+  GFile* file = g_file_new_for_path(path.c_str());
+  gchar* text = g_file_get_uri(file);
+  std::string result = text;
+  g_free(text);
+  g_object_unref(file);
+  return result;
+}
+
+class NautilusModuleTest : public ::testing::Test {
+ protected:
+  NautilusModuleTest() {
+    for (const auto* dir : {"Desktop", "Documents", "work", ".config", ".local/share/applications", "system"}) {
+      fs::create_directories(home_ / dir);
+    }
+    fs::create_directory_symlink("/usr/share/mime", home_ / "system/mime");
+    std::ofstream(home_ / ".local/share/applications/code.desktop")
+        << "[Desktop Entry]\nType=Application\nName=Code\nExec=true %U\n";
+    env_ = {"HOME=" + home_.path().string(), "XDG_CONFIG_HOME=" + (home_ / ".config").string(),
+            "XDG_DATA_HOME=" + (home_ / ".local/share").string(), "XDG_DATA_DIRS=" + (home_ / "system").string(),
+            "DBUS_SESSION_BUS_ADDRESS=" + bus_.address(), "LANG=C.UTF-8", "LANGUAGE=", "LC_ALL="};
+    for (const auto& entry : env_) ::putenv(const_cast<char*>(entry.c_str()));
+    recorder_ = std::make_unique<BusRecording>(bus_.address(), env_);
+    module_ = std::make_unique<LoadedModule>(NIMBRA_NAUTILUS_MODULE);
+    // Ready, with the caches warm: the installed editor is offered.
+    EXPECT_TRUE(spinUntil([&] { return background(work()).size() == 2; })) << "the module never got ready";
+  }
+
+  fs::path work() const { return home_ / "work"; }
+
+  std::vector<Item> background(const fs::path& folder) { return backgroundAt(uri(folder)); }
+  std::vector<Item> backgroundAt(const std::string& location) {
+    NautilusFileInfo* info = fileInfo(location.c_str(), true);
+    auto items = tree(nautilus_menu_provider_get_background_items(module_->menuProvider(), info), keep_);
+    g_object_unref(info);
+    return items;
+  }
+  std::vector<Item> files(const std::vector<std::pair<std::string, bool>>& selection) {
+    GList* infos = nullptr;
+    for (const auto& [location, isDirectory] : selection) infos = g_list_append(infos, fileInfo(location.c_str(), isDirectory));
+    auto items = tree(nautilus_menu_provider_get_file_items(module_->menuProvider(), infos), keep_);
+    g_list_free_full(infos, g_object_unref);
+    return items;
+  }
+
+  // The recorder got `line`; the module's work reports back through the main loop meanwhile.
+  bool recorded(const std::string& line) {
+    return spinUntil([&] { return std::ranges::count(recorder_->lines(), line) > 0; });
+  }
+
+  bool busNameOwned() const {
+    GDBusConnection* bus = g_dbus_connection_new_for_address_sync(
+        bus_.address().c_str(),
+        GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT | G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+        nullptr, nullptr, nullptr);
+    GVariant* reply = g_dbus_connection_call_sync(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                                  "NameHasOwner", g_variant_new("(s)", "ai.corvane.nimbra.Extension"),
+                                                  G_VARIANT_TYPE("(b)"), G_DBUS_CALL_FLAGS_NONE, -1, nullptr, nullptr);
+    gboolean owned = FALSE;
+    if (reply) g_variant_get(reply, "(b)", &owned);
+    if (reply) g_variant_unref(reply);
+    g_object_unref(bus);
+    return owned;
+  }
+
+  ~NautilusModuleTest() override {
+    for (auto* object : keep_) g_object_unref(object);
+  }
+
+  TemporaryFolder home_;
+  PrivateSessionBus bus_;
+  std::vector<std::string> env_;
+  std::unique_ptr<BusRecording> recorder_;
+  std::unique_ptr<LoadedModule> module_;
+  std::vector<GObject*> keep_;
+};
+
+TEST_F(NautilusModuleTest, TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem) {
+  const auto items = background(work());
+  ASSERT_EQ(labels(items), (std::vector<std::string>{"New", "Open Folder with"}));
+  const auto& leaves = items[0].children;
+  EXPECT_EQ(labels(leaves), (std::vector<std::string>{"Folder", "Alias", "Rich Text Document", "Text Document"}));
+  EXPECT_EQ(items[0].name, "NimbraExtension::container::menu1");
+  EXPECT_EQ(leaves[0].name, "NimbraExtension::container::0");
+  EXPECT_EQ(leaves[3].name, "NimbraExtension::container::3");
+  EXPECT_TRUE(leaves[0].sensitive);
+
+  // A menu built later for another folder does not change what this item does.
+  fs::create_directories(work() / "elsewhere");
+  background(work() / "elsewhere");
+  nautilus_menu_item_activate(leaves[0].object);
+  nautilus_menu_item_activate(leaves[0].object);
+  ASSERT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
+  EXPECT_TRUE(fs::is_empty(work() / "elsewhere"));
+  EXPECT_TRUE(recorded("reveal " + uri(work() / "New Folder")));
+  EXPECT_TRUE(recorded("signal ai.corvane.nimbra.menuUsed"));
+}
+
+TEST_F(NautilusModuleTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
+  std::ofstream(work() / "report.pdf") << "%PDF";
+  fs::create_directories(work() / "src");
+  fs::create_directory_symlink(work() / "src", work() / "src link");
+  fs::create_directories(work() / "Tool.app");
+  const auto file = files({{uri(work() / "report.pdf"), false}});
+  ASSERT_EQ(labels(file), std::vector<std::string>{"Send to"});
+  EXPECT_EQ(labels(file[0].children), (std::vector<std::string>{"Compressed (zipped) folder", "Desktop",
+                                                                "Desktop (create shortcut)", "Documents", "Another Folder…"}));
+  EXPECT_EQ(labels(files({{uri(work() / "src"), true}, {uri(work() / "src link"), true}})),
+            (std::vector<std::string>{"Send to", "Open Folder with"}));
+  EXPECT_EQ(labels(files({{uri(work() / "Tool.app"), true}})), std::vector<std::string>{"Send to"});
+
+  nautilus_menu_item_activate(file[0].children[0].object);
+  ASSERT_TRUE(spinUntil([&] { return fs::exists(work() / "report.zip"); }));
+  EXPECT_TRUE(recorded("reveal " + uri(work() / "report.zip")));
+}
+
+TEST_F(NautilusModuleTest, PlacesThatAreNotLocalFoldersGetNoMenus) {
+  EXPECT_TRUE(backgroundAt("trash:///").empty());
+  EXPECT_TRUE(backgroundAt("recent:///").empty());
+  EXPECT_TRUE(files({{uri(work()), true}, {"trash:///gone.txt", false}}).empty());
+  EXPECT_TRUE(files({}).empty());
+}
+
+TEST_F(NautilusModuleTest, TheUsersSwitchTakesTheMenusAwayAtOnceAndBack) {
+  ASSERT_TRUE(spinUntil([&] { return busNameOwned(); }));
+  const auto flag = home_ / ".config/ai.corvane.nimbra/extension-off";
+  std::ofstream(flag) << "";
+  EXPECT_TRUE(spinUntil([&] { return background(work()).empty() && !busNameOwned(); }));
+  fs::remove(flag);
+  EXPECT_TRUE(spinUntil([&] { return !background(work()).empty() && busNameOwned(); }));
+}
+
+TEST_F(NautilusModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
+  std::ofstream(work() / "a.txt") << "a";
+  const auto file = files({{uri(work() / "a.txt"), false}});
+  // Another process is in the middle of a write to the settings: storing the
+  // pending transfer must wait for it.
+  sqlite3* other = nullptr;
+  sqlite3_open((home_ / ".config/K4W81H3Q06.ai.corvane.nimbra/defaults.sqlite").c_str(), &other);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  nautilus_menu_item_activate(file[0].children[4].object);  // Another Folder…
+  for (int i = 0; i < 50; ++i) {
+    ASSERT_EQ(labels(files({{uri(work() / "a.txt"), false}})), std::vector<std::string>{"Send to"});
+    g_main_context_iteration(nullptr, FALSE);
+  }
+  EXPECT_FALSE(recorder_->waitFor("signal ai.corvane.nimbra.transfer", 200ms));
+  sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_TRUE(recorded("signal ai.corvane.nimbra.transfer"));
+}
+
+TEST_F(NautilusModuleTest, ItemsOutliveTheProviderAndTheModuleLoadsAgain) {
+  const auto before = background(work());
+  module_->unload();
+  nautilus_menu_item_activate(before[0].children[0].object);
+  EXPECT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder"); }));
+  module_->load();
+  nautilus_menu_item_activate(background(work())[0].children[0].object);
+  EXPECT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
+}
+
+}  // namespace
+}  // namespace nimbra::testing
