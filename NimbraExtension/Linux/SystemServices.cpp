@@ -1,13 +1,11 @@
 #include "nimbra/extension/linux/SystemServices.h"
 
 #include <chrono>
-#include <deque>
-#include <exception>
-#include <mutex>
 
 #include "nimbra/CachingContentTypes.h"
 #include "nimbra/extension/linux/ExtensionResources.h"
 #include "nimbra/platform/Resources.h"
+#include "nimbra/platform/SerialQueue.h"
 #include "nimbra/platform/linux/GioContentTypes.h"
 
 namespace nimbra::extension {
@@ -15,51 +13,6 @@ namespace {
 
 // Long enough for a read that meets the app's write; short enough not to be felt.
 constexpr std::chrono::milliseconds kMenuReadWait{50};
-
-// Runs the caches' refreshes one after another in one background job at a time:
-// refreshes that come together share a thread instead of each starting one.
-class RefreshQueue : public std::enable_shared_from_this<RefreshQueue> {
- public:
-  explicit RefreshQueue(std::shared_ptr<platform::Scheduler> scheduler) : scheduler_(std::move(scheduler)) {}
-
-  void push(std::function<void()> work) {
-    {
-      std::lock_guard lock(mutex_);
-      queue_.push_back(std::move(work));
-      if (std::exchange(running_, true)) return;
-    }
-    scheduler_->inBackground([self = shared_from_this()] { self->runAll(); });
-  }
-
- private:
-  // The first failure is passed on (to the scheduler's log) once the rest has run.
-  void runAll() {
-    std::exception_ptr failure;
-    for (;;) {
-      std::function<void()> work;
-      {
-        std::lock_guard lock(mutex_);
-        if (queue_.empty()) {
-          running_ = false;
-          break;
-        }
-        work = std::move(queue_.front());
-        queue_.pop_front();
-      }
-      try {
-        work();
-      } catch (...) {
-        if (!failure) failure = std::current_exception();
-      }
-    }
-    if (failure) std::rethrow_exception(failure);
-  }
-
-  const std::shared_ptr<platform::Scheduler> scheduler_;
-  std::mutex mutex_;
-  std::deque<std::function<void()>> queue_;
-  bool running_ = false;
-};
 
 // The resources are process-wide and never freed, like the caches they feed.
 std::shared_ptr<const StringTable> sharedStrings() {
@@ -94,8 +47,9 @@ DispatcherServices systemDispatcherServices(std::shared_ptr<platform::SystemLog>
 
 ExtensionEnvironment systemExtensionEnvironment(std::shared_ptr<platform::Scheduler> refreshIn, LookupClock::Now now) {
   LookupOptions options{std::chrono::seconds(60), std::move(now), {}};
+  // The caches' refreshes one after another: those that come together share a thread.
   if (refreshIn) {
-    options.background = [queue = std::make_shared<RefreshQueue>(std::move(refreshIn))](std::function<void()> work) {
+    options.background = [queue = platform::SerialQueue::on(std::move(refreshIn))](std::function<void()> work) {
       queue->push(std::move(work));
     };
   }

@@ -169,7 +169,9 @@ void openWith(const Services& s, const std::string& bundleID, const std::vector<
     auto folder = folderOf(item, *s->files);
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
   }
-  if (auto error = s->launcher->open(folders, *app)) fail(s, "open with " + bundleID + ": " + *error);
+  s->scheduler->inBackground([s, bundleID, folders = std::move(folders), app = *app] {
+    if (auto error = s->launcher->open(folders, app)) fail(s, "open with " + bundleID + ": " + *error);
+  });
 }
 
 void performInBackground(const Services& s, const MenuAction& action, const std::optional<fs::path>& target,
@@ -179,7 +181,9 @@ void performInBackground(const Services& s, const MenuAction& action, const std:
                  [&](const MenuAction::SendTo& sendTo) {
                    const auto items = itemsOf(target, selection);
                    if (items.empty()) return fail(s, "send to: nothing selected");
-                   if (sendTo.action != SendToAction::otherFolder) return send(s, sendTo.action, items);
+                   if (sendTo.action != SendToAction::otherFolder) {
+                     return s->scheduler->inBackground([s, action = sendTo.action, items] { send(s, action, items); });
+                   }
                    if (!settings) return fail(s, "send to folder: no settings store");
                    if (storePending(s, "send to folder", [&] { settings->setPendingTransferItems(items); })) {
                      handOff(s, handOff::transfer);
@@ -207,15 +211,14 @@ ActionDispatcher::ActionDispatcher(DispatcherServices services)
       !s.userFolders || !s.now || !s.strings || !s.processes) {
     throw std::invalid_argument("ActionDispatcher: a service is missing");
   }
+  picks_ = platform::SerialQueue::on(s.scheduler);
 }
 
 void ActionDispatcher::perform(const MenuAction& action, std::optional<fs::path> target, std::vector<fs::path> selection,
                                std::optional<SettingsStore> settings) const {
   services_->log->info("perform " + describe(action));
-  services_->scheduler->inBackground([s = services_, action, target = std::move(target), selection = std::move(selection),
-                                      settings = std::move(settings)]() mutable {
-    performInBackground(s, action, target, selection, settings);
-  });
+  picks_->push([s = services_, action, target = std::move(target), selection = std::move(selection),
+                 settings = std::move(settings)]() mutable { performInBackground(s, action, target, selection, settings); });
 }
 
 void ActionDispatcher::fail(const std::string& message) const { extension::fail(services_, message); }

@@ -17,9 +17,10 @@
 namespace nimbra::platform {
 namespace {
 
+// Only a flag that is there switches the menus off; a folder that cannot be read does not.
 bool flagAbsent(const std::filesystem::path& flag) {
   struct stat st {};
-  return ::lstat(flag.c_str(), &st) != 0 && errno == ENOENT;
+  return ::lstat(flag.c_str(), &st) != 0;
 }
 
 void store(const std::filesystem::path& flag, bool on) {

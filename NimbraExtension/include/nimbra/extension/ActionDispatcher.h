@@ -6,8 +6,10 @@
 //
 // Called on the host's main loop, it returns at once: the file, settings and bus
 // work runs in the background, and only the host's own calls (reveal, rename,
-// beep) come back to the main loop. The work holds what it uses, so it may
-// outlive the dispatcher.
+// beep) come back to the main loop. Picks are handled one after another, in the
+// order they were made (two quick New Folder picks give "New Folder" and "New
+// Folder 2"); copies, archives and launches then go on side by side. The work
+// holds what it uses, so it may outlive the dispatcher.
 
 #include <chrono>
 #include <filesystem>
@@ -28,6 +30,7 @@
 #include "nimbra/platform/Notifications.h"
 #include "nimbra/platform/ProcessRunner.h"
 #include "nimbra/platform/Scheduler.h"
+#include "nimbra/platform/SerialQueue.h"
 #include "nimbra/platform/SystemLog.h"
 #include "nimbra/platform/UserFolders.h"
 
@@ -69,6 +72,7 @@ class ActionDispatcher {
 
  private:
   std::shared_ptr<const DispatcherServices> services_;
+  std::shared_ptr<platform::SerialQueue> picks_;
 };
 
 // The folder to create a new item in: the target, else the first selected item;
