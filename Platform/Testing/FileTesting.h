@@ -1,6 +1,7 @@
 #pragma once
 // Real files for tests: a temporary folder removed afterwards, small read and write
-// helpers, and a child process with its own mounts for read-only file systems.
+// helpers, environment variables that say where files go, and a child process with
+// its own mounts for read-only file systems.
 
 #include <sched.h>
 #include <sys/mount.h>
@@ -16,6 +17,8 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace nimbra::testing {
 
@@ -46,6 +49,28 @@ class TemporaryFolder {
 
  private:
   std::filesystem::path path_;
+};
+
+// Sets environment variables (nullptr unsets) and puts the old values back when it goes.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment() = default;
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+  ~ScopedEnvironment() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) apply(it->first, it->second ? it->second->c_str() : nullptr);
+  }
+  void set(const std::string& name, const char* value) {
+    const char* old = std::getenv(name.c_str());
+    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    apply(name, value);
+  }
+
+ private:
+  static void apply(const std::string& name, const char* value) {
+    value ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
+  }
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 inline void writeText(const std::filesystem::path& path, const std::string& text) {

@@ -1,7 +1,7 @@
 #pragma once
 // Runs nimbra-bus-recorder (the file manager and notification listener of a
-// test bus) and reads what it recorded: "reveal <uri>", "signal <name>" and
-// "pending <key> <json>" lines, in the order they happened.
+// test bus) and reads what it recorded: "reveal <uri>" and "signal <name>" lines,
+// in the order they happened.
 
 #include <algorithm>
 #include <chrono>
@@ -14,19 +14,15 @@
 #include <vector>
 
 #include "ChildProcess.h"
-#include "TemporaryDirectory.h"
 
 namespace nimbra::testing {
 
 class BusRecording {
  public:
-  // Starts the recorder on the bus at `busAddress`, with `env` (NAME=VALUE, e.g.
-  // XDG_CONFIG_HOME for the settings it reads) and waits until it listens.
-  explicit BusRecording(const std::string& busAddress, std::vector<std::string> env = {}) {
-    const char* bin = std::getenv("NIMBRA_BIN_DIR");
-    const auto program = std::filesystem::path(bin ? bin : ".") / "nimbra-bus-recorder";
-    env.push_back("DBUS_SESSION_BUS_ADDRESS=" + busAddress);
-    recorder_ = std::make_unique<ChildProcess>(std::vector<std::string>{program.string(), output().string()}, env);
+  // Starts the recorder on the bus at `busAddress` and waits until it listens.
+  explicit BusRecording(const std::string& busAddress) {
+    recorder_ = std::make_unique<ChildProcess>(std::vector<std::string>{builtProgram("nimbra-bus-recorder"), output().string()},
+                                               std::vector<std::string>{"DBUS_SESSION_BUS_ADDRESS=" + busAddress});
     if (!waitUntil([&] { return std::ranges::count(allLines(), "ready") > 0; }, std::chrono::seconds(5))) {
       throw std::runtime_error("nimbra-bus-recorder did not get ready");
     }
@@ -70,7 +66,7 @@ class BusRecording {
     return true;
   }
 
-  TemporaryDirectory dir_;
+  TemporaryFolder dir_;
   std::unique_ptr<ChildProcess> recorder_;
 };
 

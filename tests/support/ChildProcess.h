@@ -1,6 +1,7 @@
 #pragma once
-// A program started in the background with extra environment, stopped with
-// SIGTERM (and reaped) when the object goes.
+// Programs run by tests: one started in the background with extra environment and
+// stopped with SIGTERM (and reaped) when the object goes, or one run to its end with
+// its output captured.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -9,10 +10,14 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "FileTesting.h"
 
 extern char** environ;
 
@@ -54,15 +59,10 @@ class ChildProcess {
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
-  pid_t pid() const { return pid_; }
-
   // Sends SIGTERM and waits; the exit status, 128 + signal when killed by one.
   int stop() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGTERM);
-      status_ = wait();
-    }
-    return status_;
+    if (pid_ > 0) ::kill(pid_, SIGTERM);
+    return waitForExit(std::chrono::hours(1));
   }
 
   // Waits for the program to end by itself; -1 when it is still running after `timeout`.
@@ -76,21 +76,41 @@ class ChildProcess {
         break;
       }
       if (std::chrono::steady_clock::now() > deadline) return -1;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return status_;
   }
 
  private:
-  int wait() {
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
-
   pid_t pid_ = -1;
   int status_ = -1;
 };
+
+struct CommandResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs `argv` to its end (a minute at most) and captures what it printed.
+inline CommandResult runProgram(const std::vector<std::string>& argv, const std::vector<std::string>& env = {}) {
+  const TemporaryFolder capture;
+  const int out = ::open((capture / "out").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+  const int err = ::open((capture / "err").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+  int status = -1;
+  {
+    ChildProcess child(argv, env, out, /*quiet=*/false, err);
+    status = child.waitForExit(std::chrono::minutes(1));
+  }
+  ::close(out);
+  ::close(err);
+  return {status, readText(capture / "out"), readText(capture / "err")};
+}
+
+// A program the build made.
+inline std::string builtProgram(const std::string& name) {
+  const char* dir = std::getenv("NIMBRA_BIN_DIR");
+  return (std::filesystem::path(dir ? dir : ".") / name).string();
+}
 
 }  // namespace nimbra::testing

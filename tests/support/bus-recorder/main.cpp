@@ -6,9 +6,6 @@
 //   ready                      the name is owned and the listener active
 //   reveal <uri>               for each URI of a ShowItems call
 //   signal <name>              for each notification
-//   pending <key> <json>       after a hand-off notification, the pending value
-//                              it announces as read from the shared settings
-//                              (true/false, a path, an array of paths, or null)
 // Exits with status 0 on SIGTERM or SIGINT, 1 when the bus or name is unavailable.
 
 #include <fcntl.h>
@@ -17,16 +14,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 
-#include "nimbra/HandOff.h"
-#include "nimbra/SettingsStore.h"
-
 namespace {
-
-using namespace nimbra;
 
 constexpr const char* kFileManagerXML = R"(<node>
   <interface name="org.freedesktop.FileManager1">
@@ -40,8 +30,6 @@ struct Recorder {
   std::string output;
   GMainLoop* loop = nullptr;
   int status = 0;
-  std::optional<SettingsStore> settings;
-  bool settingsOpened = false;
 
   void append(const std::string& line) const {
     // One write per line with O_APPEND: a reader never sees half of one.
@@ -51,40 +39,6 @@ struct Recorder {
       std::fprintf(stderr, "nimbra-bus-recorder: cannot write %s\n", output.c_str());
     }
     if (fd >= 0) ::close(fd);
-  }
-
-  // Opened at the first hand-off, so merely starting writes nothing to the suite.
-  const SettingsStore* store() {
-    if (!settingsOpened) {
-      settingsOpened = true;
-      settings = SettingsStore::open(platform::openSharedSuite());
-      if (!settings) std::fprintf(stderr, "nimbra-bus-recorder: the shared settings do not open\n");
-    }
-    return settings ? &*settings : nullptr;
-  }
-
-  void recordPending(std::string_view name) {
-    std::string key;
-    nlohmann::json value;
-    const SettingsStore* s = store();
-    if (name == handOff::openPreferences) {
-      key = settingsKey::pendingOpenPreferences;
-      if (s) value = s->boolForKey(settingsKey::pendingOpenPreferences);
-    } else if (name == handOff::transfer) {
-      key = settingsKey::pendingTransferItems;
-      if (s) {
-        value = nlohmann::json::array();
-        for (const auto& item : s->pendingTransferItems()) value.push_back(item.string());
-      }
-    } else if (name == handOff::makeAlias) {
-      key = settingsKey::pendingAliasFolder;
-      if (s) {
-        if (const auto folder = s->pendingAliasFolder()) value = folder->string();
-      }
-    } else {
-      return;
-    }
-    append("pending " + key + " " + value.dump());
   }
 };
 
@@ -112,7 +66,6 @@ void onPosted(GDBusConnection*, const gchar*, const gchar*, const gchar*, const 
   const gchar* name = nullptr;
   g_variant_get(parameters, "(&s)", &name);
   recorder.append(std::string("signal ") + name);
-  recorder.recordPending(name);
 }
 
 gboolean onStop(gpointer data) {
