@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -37,8 +38,7 @@ class TemporaryFolder {
     for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
          !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
       if (it->is_directory(ec) && !it->is_symlink(ec)) {
-        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
       }
     }
     std::filesystem::remove_all(path_, ec);
@@ -86,6 +86,14 @@ inline std::string readText(const std::filesystem::path& path) {
   return text.str();
 }
 
+// Bytes that no compressor shrinks, the same for the same seed.
+inline std::string randomText(std::size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string data(size, '\0');
+  for (auto& c : data) c = static_cast<char>(random());
+  return data;
+}
+
 // Runs `body` in a forked child that has its own mount namespace, so mounts made
 // there vanish with it. Returns the child's exit status, or nothing when the system
 // gives no such namespace (no privilege). `body` must not use test assertions.
@@ -102,8 +110,7 @@ inline std::optional<int> runWithPrivateMounts(const std::function<int()>& body)
     _exit(status);
   }
   int status = 0;
-  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return std::nullopt;
-  if (WEXITSTATUS(status) == 125) return std::nullopt;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 125) return std::nullopt;
   return WEXITSTATUS(status);
 }
 
@@ -119,10 +126,9 @@ inline bool makeReadOnly(const std::filesystem::path& folder) {
 // copy; nothing when the machine has none to offer.
 inline std::optional<std::filesystem::path> otherFileSystem() {
   struct stat a {}, b {};
-  const auto tmp = std::filesystem::temp_directory_path();
+  if (::stat(std::filesystem::temp_directory_path().c_str(), &a) != 0) return std::nullopt;
   for (const char* candidate : {"/dev/shm", "/run/user"}) {
-    if (::stat(tmp.c_str(), &a) == 0 && ::stat(candidate, &b) == 0 && S_ISDIR(b.st_mode) && a.st_dev != b.st_dev &&
-        ::access(candidate, W_OK) == 0) {
+    if (::stat(candidate, &b) == 0 && S_ISDIR(b.st_mode) && a.st_dev != b.st_dev && ::access(candidate, W_OK) == 0) {
       return std::filesystem::path(candidate);
     }
   }

@@ -5,13 +5,9 @@
 // DBUS_SESSION_BUS_ADDRESS to address() before the first D-Bus call of the process,
 // or pass it in a child's environment.
 
-#include <fcntl.h>
 #include <poll.h>
-#include <unistd.h>
 
 #include <memory>
-#include <stdexcept>
-#include <string>
 
 #include "ChildProcess.h"
 
@@ -38,10 +34,9 @@ class PrivateSessionBus {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     try {
-      daemon_ = std::make_unique<ChildProcess>(
-          std::vector<std::string>{"dbus-daemon", "--nofork", "--nopidfile", "--print-address=1",
-                                   "--config-file=" + (dir_ / "bus.conf").string()},
-          std::vector<std::string>{}, fds[1], /*quiet=*/true);
+      daemon_ = std::make_unique<ChildProcess>(std::vector<std::string>{"dbus-daemon", "--nofork", "--nopidfile",
+                                                                        "--print-address=1", "--config-file=" + (dir_ / "bus.conf").string()},
+                                               std::vector<std::string>{}, fds[1]);
     } catch (...) {
       ::close(fds[0]);
       ::close(fds[1]);

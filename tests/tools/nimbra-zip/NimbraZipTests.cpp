@@ -28,13 +28,6 @@ void setModificationTime(const fs::path& path, time_t seconds) {
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
 }
 
-std::string randomBytes(std::size_t size, unsigned seed) {
-  std::mt19937 engine(seed);
-  std::string bytes(size, '\0');
-  for (auto& b : bytes) b = static_cast<char>(engine() & 0xFF);
-  return bytes;
-}
-
 // Compressible, but not trivially: words drawn from a small vocabulary.
 std::string wordyText(std::size_t size, unsigned seed) {
   static const char* const kWords[] = {"archive", "folder", "entry", "deflate", "header", "central",
@@ -108,8 +101,8 @@ TEST_F(NimbraZip, ArchivesTheContentsOfTheSourceAsIndependentReadersSeeThem) {
   fs::create_symlink("nested", s / "link-to-folder");
   fs::create_directory(s / "large");
   writeFile(s / "large/text.txt", wordyText(3 * 1024 * 1024 + 123, 1));
-  writeFile(s / "large/noise.bin", randomBytes(2 * 1024 * 1024 + 5, 2));
-  writeFile(s / "large/noise-then-index.bin", randomBytes(256 * 1024, 3) + wordyText(20 * 1024, 4));
+  writeFile(s / "large/noise.bin", randomText(2 * 1024 * 1024 + 5, 2));
+  writeFile(s / "large/noise-then-index.bin", randomText(256 * 1024, 3) + wordyText(20 * 1024, 4));
   setModificationTime(s / "nested", 946684800);
   setModificationTime(s / "link-to-notes", 1262304000);
 
@@ -197,7 +190,7 @@ TEST_F(NimbraZip, AnUnreadableItemFailsNamingItAndRemovesThePartialArchive) {
 }
 
 TEST_F(NimbraZip, AFailedWriteRemovesThePartialArchive) {
-  writeFile(source_ / "noise.bin", randomBytes(1024 * 1024, 7));
+  writeFile(source_ / "noise.bin", randomText(1024 * 1024, 7));
   // A file-size limit makes writes fail part-way, as a full disk would.
   auto args = zipArgs(source_, archive_);
   args.insert(args.begin(), {"prlimit", "--fsize=65536"});
