@@ -1,10 +1,8 @@
 #include "nimbra/extension/NewItemCreator.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
-#include <ctime>
 
 #include "ChildProcess.h"
 #include "RecordingFileOperations.h"
@@ -29,15 +27,6 @@ NewItem textItem(std::string ext, std::optional<std::string> baseName = std::nul
 
 const NewItem& builtIn(std::string_view id) {
   return *std::ranges::find(NewItem::builtIns(), id, &NewItem::id);
-}
-
-system_clock::time_point utc(int year, int month, int day, int hour) {
-  std::tm tm{};
-  tm.tm_year = year - 1900;
-  tm.tm_mon = month - 1;
-  tm.tm_mday = day;
-  tm.tm_hour = hour;
-  return system_clock::from_time_t(::timegm(&tm));
 }
 
 class NewItemCreatorTest : public ::testing::Test {
@@ -74,16 +63,14 @@ class NewItemCreatorTest : public ::testing::Test {
 
 TEST_F(NewItemCreatorTest, FilesAreNumberedUntilFreeAndABaseNameThatIsTheExtensionMakesADotFile) {
   const std::pair<NewItem, std::vector<std::string>> cases[] = {
-      {textItem("txt"), {"Untitled.txt", "Untitled 2.txt", "Untitled 3.txt"}},
-      {textItem(""), {"Untitled", "Untitled 2"}},
-      {textItem("env", ".ENV"), {".env", ".env 2"}},
-      {textItem("txt", "Notes.TXT"), {"Notes.txt"}},
+      {textItem("txt"), {"Untitled.txt", "Untitled 2.txt"}}, {textItem(""), {"Untitled", "Untitled 2"}},
+      {textItem("env", ".ENV"), {".env", ".env 2"}}, {textItem("txt", "Notes.TXT"), {"Notes.txt"}},
       {textItem("TXT", "Notes"), {"Notes.TXT"}},  // the extension as stored, case kept
   };
   for (const auto& [item, names] : cases) {
     for (const auto& name : names) EXPECT_EQ(make(item), folder / name);
   }
-  EXPECT_EQ(readText(folder / "Untitled 3.txt"), "");
+  EXPECT_EQ(readText(folder / "Untitled 2.txt"), "");
 }
 
 TEST_F(NewItemCreatorTest, ExecutableTextGetsItsTemplateAndMode0755WhateverTheUmask) {
@@ -92,9 +79,7 @@ TEST_F(NewItemCreatorTest, ExecutableTextGetsItsTemplateAndMode0755WhateverTheUm
   ::umask(previous);
   EXPECT_EQ(made, folder / "Script.sh");
   EXPECT_EQ(readText(made), "#!/bin/zsh\n\n");
-  struct stat st {};
-  ASSERT_EQ(::stat(made.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0755u);
+  EXPECT_EQ(fs::status(made).permissions(), fs::perms(0755));
 }
 
 TEST_F(NewItemCreatorTest, AFailedPermissionChangeRemovesTheNewFile) {
@@ -132,10 +117,10 @@ TEST_F(NewItemCreatorTest, FoldersIgnoreTheExtensionAndDatedFoldersUseTheLocalCa
 
   ScopedEnvironment zone;
   zone.set("TZ", "UTC0");
-  EXPECT_EQ(make(builtIn("datedFolder"), utc(2025, 3, 7, 10)), folder / "2025-03-07");
-  EXPECT_EQ(make(builtIn("datedFolder"), utc(2025, 3, 7, 23)), folder / "2025-03-07 2");
+  EXPECT_EQ(make(builtIn("datedFolder"), sys_days{2025y / 3 / 7} + 10h), folder / "2025-03-07");
+  EXPECT_EQ(make(builtIn("datedFolder"), sys_days{2025y / 3 / 7} + 23h), folder / "2025-03-07 2");
   zone.set("TZ", "<+14>-14");  // already the next day
-  EXPECT_EQ(datedFolderName(utc(2025, 3, 6, 20)), "2025-03-07");
+  EXPECT_EQ(datedFolderName(sys_days{2025y / 3 / 6} + 20h), "2025-03-07");
 }
 
 TEST_F(NewItemCreatorTest, AnEmptyZipOpensAsAnEmptyArchive) {
@@ -150,18 +135,11 @@ TEST_F(NewItemCreatorTest, AnEmptyZipOpensAsAnEmptyArchive) {
 TEST_F(NewItemCreatorTest, UnsafeNamesFromTheSettingsFailAndCreateNothing) {
   using std::string_literals::operator""s;
   const std::pair<NewItem, std::string> cases[] = {
-      {textItem("txt", "../escape"), "../escape"},
-      {textItem("txt", "nul\0byte"s), "nul\0byte"s},
-      {textItem("x/y", "Notes"), "x/y"},
-      {textItem("", ".."), ".."},
-      {textItem("", ""), "."},
-      {textItem(".", ""), ".."},
-      {custom(NewItemKind::Folder{}, "", ".."), ".."},
-      {custom(NewItemKind::Folder{}, "", "/tmp/elsewhere"), "/tmp/elsewhere"},
-      {custom(NewItemKind::Bundled{"../secret"}, "txt"), "../secret"},
-      {custom(NewItemKind::Bundled{".."}, "txt"), ".."},
-      {custom(NewItemKind::Bundled{""}, "txt"), ""},
-      {custom(NewItemKind::Bundled{"blank.docx"}, "docx", "../x"), "../x"},
+      {textItem("txt", "../escape"), "../escape"}, {textItem("txt", "nul\0byte"s), "nul\0byte"s},
+      {textItem("x/y", "Notes"), "x/y"}, {textItem("", ".."), ".."}, {textItem("", ""), "."}, {textItem(".", ""), ".."},
+      {custom(NewItemKind::Folder{}, "", ".."), ".."}, {custom(NewItemKind::Folder{}, "", "/tmp/x"), "/tmp/x"},
+      {custom(NewItemKind::Bundled{"../secret"}, "txt"), "../secret"}, {custom(NewItemKind::Bundled{".."}, "txt"), ".."},
+      {custom(NewItemKind::Bundled{""}, "txt"), ""}, {custom(NewItemKind::Bundled{"blank.docx"}, "docx", "../x"), "../x"},
   };
   for (const auto& [item, text] : cases) EXPECT_EQ(errorOf(item), CreatorError::unsafeName(text)) << text;
   EXPECT_TRUE(fs::is_empty(folder));
