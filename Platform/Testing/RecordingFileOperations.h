@@ -1,6 +1,6 @@
 #pragma once
-// Passes every operation to real file operations, records the changing ones, and
-// lets a test make a chosen operation fail as the file system would.
+// Passes every operation to real file operations, records the names of the changing
+// ones, and lets a test make a chosen operation fail as the file system would.
 
 #include <filesystem>
 #include <functional>
@@ -16,17 +16,12 @@ namespace nimbra::testing {
 class RecordingFileOperations final : public platform::FileOperations {
  public:
   using Path = std::filesystem::path;
-  struct Call {
-    std::string operation;  // "createFile", "copyItem", ...
-    Path path;
-    Path other;  // the destination of a copy or move, the target of a link
-  };
 
   explicit RecordingFileOperations(platform::FileOperations& real) : real_(real) {}
 
-  std::vector<Call> calls;
-  // Returns an errno to fail the call with it instead of passing it on.
-  std::function<std::optional<int>(const Call&)> fault;
+  std::vector<std::string> operations;  // "createFile", "copyItem", ...
+  // Returns an errno to fail the named operation with it instead of passing it on.
+  std::function<std::optional<int>(const std::string& operation)> fault;
 
   bool exists(const Path& p) const override { return real_.exists(p); }
   bool isDirectory(const Path& p) const override { return real_.isDirectory(p); }
@@ -34,35 +29,28 @@ class RecordingFileOperations final : public platform::FileOperations {
   Path canonicalPath(const Path& p) const override { return real_.canonicalPath(p); }
 
   void createFile(const Path& p, std::span<const std::byte> bytes) override {
-    pass({"createFile", p, {}}, [&] { real_.createFile(p, bytes); });
+    pass("createFile", p, [&] { real_.createFile(p, bytes); });
   }
-  void createDirectory(const Path& p) override { pass({"createDirectory", p, {}}, [&] { real_.createDirectory(p); }); }
+  void createDirectory(const Path& p) override { pass("createDirectory", p, [&] { real_.createDirectory(p); }); }
   void createSymbolicLink(const Path& p, const Path& to) override {
-    pass({"createSymbolicLink", p, to}, [&] { real_.createSymbolicLink(p, to); });
+    pass("createSymbolicLink", p, [&] { real_.createSymbolicLink(p, to); });
   }
   void setPermissions(const Path& p, std::filesystem::perms perms) override {
-    pass({"setPermissions", p, {}}, [&] { real_.setPermissions(p, perms); });
+    pass("setPermissions", p, [&] { real_.setPermissions(p, perms); });
   }
-  void copyItem(const Path& from, const Path& to) override { pass({"copyItem", from, to}, [&] { real_.copyItem(from, to); }); }
-  void moveItem(const Path& from, const Path& to) override { pass({"moveItem", from, to}, [&] { real_.moveItem(from, to); }); }
-  void removeItem(const Path& p) override { pass({"removeItem", p, {}}, [&] { real_.removeItem(p); }); }
+  void copyItem(const Path& from, const Path& to) override { pass("copyItem", from, [&] { real_.copyItem(from, to); }); }
+  void moveItem(const Path& from, const Path& to) override { pass("moveItem", from, [&] { real_.moveItem(from, to); }); }
+  void removeItem(const Path& p) override { pass("removeItem", p, [&] { real_.removeItem(p); }); }
   Path makeScratchFolder(const Path& near) override {
-    return pass({"makeScratchFolder", near, {}}, [&] { return real_.makeScratchFolder(near); });
-  }
-
-  std::vector<std::string> operations() const {
-    std::vector<std::string> names;
-    for (const auto& c : calls) names.push_back(c.operation);
-    return names;
+    return pass("makeScratchFolder", near, [&] { return real_.makeScratchFolder(near); });
   }
 
  private:
-  // Records the call, then fails it or lets `real` carry it out.
   template <typename Real>
-  auto pass(Call call, Real real) -> decltype(real()) {
-    calls.push_back(call);
-    if (const auto error = fault ? fault(call) : std::nullopt) {
-      throw std::filesystem::filesystem_error(call.operation, call.path, std::error_code(*error, std::generic_category()));
+  auto pass(const std::string& operation, const Path& path, Real real) -> decltype(real()) {
+    operations.push_back(operation);
+    if (const auto error = fault ? fault(operation) : std::nullopt) {
+      throw std::filesystem::filesystem_error(operation, path, std::error_code(*error, std::generic_category()));
     }
     return real();
   }

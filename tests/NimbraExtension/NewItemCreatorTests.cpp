@@ -84,8 +84,8 @@ TEST_F(NewItemCreatorTest, ExecutableTextGetsItsTemplateAndMode0755WhateverTheUm
 
 TEST_F(NewItemCreatorTest, AFailedPermissionChangeRemovesTheNewFile) {
   RecordingFileOperations recording(files);
-  recording.fault = [](const RecordingFileOperations::Call& call) -> std::optional<int> {
-    return call.operation == "setPermissions" ? std::optional(EPERM) : std::nullopt;
+  recording.fault = [](const std::string& operation) {
+    return operation == "setPermissions" ? std::optional(EPERM) : std::nullopt;
   };
   try {
     create(builtIn("sh"), folder, system_clock::now(), {strings, context.templatesFolder, recording});
@@ -93,7 +93,7 @@ TEST_F(NewItemCreatorTest, AFailedPermissionChangeRemovesTheNewFile) {
   } catch (const fs::filesystem_error& e) {
     EXPECT_EQ(e.code().value(), EPERM);
   }
-  EXPECT_EQ(recording.operations(), (std::vector<std::string>{"createFile", "setPermissions", "removeItem"}));
+  EXPECT_EQ(recording.operations, (std::vector<std::string>{"createFile", "setPermissions", "removeItem"}));
   EXPECT_TRUE(fs::is_empty(folder));
 }
 

