@@ -3,6 +3,7 @@
 // helpers, environment variables that say where files go, and a child process with
 // its own mounts for read-only file systems.
 
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -84,6 +85,12 @@ inline std::string readText(const std::filesystem::path& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+// Sets the access and modification times of `path` itself, a link included.
+inline void setModificationTime(const std::filesystem::path& path, time_t seconds, long nanoseconds = 0) {
+  const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
+  if (::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) throw std::runtime_error("cannot set times");
 }
 
 // Bytes that no compressor shrinks, the same for the same seed.

@@ -44,11 +44,6 @@ struct stat lstatOf(const fs::path& path) {
 mode_t modeOf(const fs::path& path) { return lstatOf(path).st_mode & 07777; }
 std::ptrdiff_t entriesIn(const fs::path& folder) { return std::distance(fs::directory_iterator(folder), {}); }
 
-void setTimes(const fs::path& path, time_t seconds, long nanoseconds = 0) {
-  const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
-}
-
 // A tree with every kind of entry the copy must keep.
 void makeSampleTree(const fs::path& root) {
   fs::create_directories(root / "docs" / "empty");
@@ -62,10 +57,10 @@ void makeSampleTree(const fs::path& root) {
   fs::create_symlink("docs/big.bin", root / "relative-link");
   fs::create_symlink("/nonexistent/target", root / "dangling-link");
   ::mkfifo((root / "pipe").c_str(), 0640);
-  setTimes(root / "readme.txt", 1'000'000'000, 123'456'789);
-  setTimes(root / "relative-link", 1'100'000'000);
+  setModificationTime(root / "readme.txt", 1'000'000'000, 123'456'789);
+  setModificationTime(root / "relative-link", 1'100'000'000);
   ::chmod((root / "locked").c_str(), 0555);
-  setTimes(root / "docs", 1'200'000'000, 5);
+  setModificationTime(root / "docs", 1'200'000'000, 5);
 }
 
 // Every entry under `root` with its type, permissions, modification time and content

@@ -23,11 +23,6 @@ void writeFile(const fs::path& path, const std::string& content, mode_t mode = 0
   ASSERT_EQ(::chmod(path.c_str(), mode), 0) << path;
 }
 
-void setModificationTime(const fs::path& path, time_t seconds) {
-  const timespec times[2] = {{seconds, 0}, {seconds, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
-}
-
 // Compressible, but not trivially: words drawn from a small vocabulary.
 std::string wordyText(std::size_t size, unsigned seed) {
   const std::string words[] = {"archive ", "folder ", "entry\n", "deflate ", "header ", "central ", "window "};
