@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "nimbra/platform/Packages.h"
+#include "nimbra/platform/linux/FileDescriptors.h"
 
 namespace nimbra::platform {
 namespace {
@@ -33,32 +34,6 @@ namespace fs = std::filesystem;
 [[noreturn]] void fail(int error, const char* what, const fs::path& from, const fs::path& to) {
   throw fs::filesystem_error(what, from, to, std::error_code(error, std::generic_category()));
 }
-
-class Fd {
- public:
-  Fd() = default;
-  explicit Fd(int fd) : fd_(fd) {}
-  Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  Fd& operator=(Fd&& other) noexcept {
-    reset(std::exchange(other.fd_, -1));
-    return *this;
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd() { reset(); }
-
-  int get() const { return fd_; }
-  explicit operator bool() const { return fd_ >= 0; }
-  void reset(int fd = -1) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-  // Closes now and reports the error, which matters for written files (NFS, quotas).
-  int close() { return ::close(std::exchange(fd_, -1)); }
-
- private:
-  int fd_ = -1;
-};
 
 fs::path resolvedPath(const fs::path& path) {
   std::error_code ec;
@@ -108,16 +83,9 @@ std::vector<Entry> listDirectory(int dirFd, const fs::path& path) {
 }
 
 std::string readLink(int dirFd, const char* name, const fs::path& path, std::size_t sizeHint) {
-  std::string target(std::max<std::size_t>(sizeHint, 64) + 1, '\0');
-  for (;;) {
-    const ssize_t n = ::readlinkat(dirFd, name, target.data(), target.size());
-    if (n < 0) fail(errno, "cannot read link", path);
-    if (static_cast<std::size_t>(n) < target.size()) {
-      target.resize(static_cast<std::size_t>(n));
-      return target;
-    }
-    target.resize(target.size() * 2);
-  }
+  auto target = readLinkAt(dirFd, name, sizeHint);
+  if (!target) fail(errno, "cannot read link", path);
+  return std::move(*target);
 }
 
 // Copies one item and, for folders, everything under it. Names are claimed with
@@ -165,16 +133,16 @@ class TreeCopier {
               const fs::path& dstPath, unsigned char typeHint) {
     const bool top = srcDir == AT_FDCWD;
     struct stat st {};
-    Fd src;
+    FileDescriptor src;
     if (typeHint == DT_REG || typeHint == DT_DIR) {
       // O_NONBLOCK: a fifo swapped in for the file must not block the copy.
-      src = Fd(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+      src = FileDescriptor(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
       if (!src) fail(errno, "cannot open", srcPath);
       if (::fstat(src.get(), &st) != 0) fail(errno, "cannot read attributes", srcPath);
     } else {
       if (::fstatat(srcDir, srcName, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", srcPath);
       if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) {
-        src = Fd(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        src = FileDescriptor(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
         if (!src) fail(errno, "cannot open", srcPath);
         if (::fstat(src.get(), &st) != 0) fail(errno, "cannot read attributes", srcPath);
       }
@@ -188,7 +156,7 @@ class TreeCopier {
       // Owner-only until filled, so a read-only source folder can still be filled in.
       if (::mkdirat(dstDir, dstName, 0700) != 0) fail(errno, "cannot create folder", dstPath);
       made_.push_back({dstPath, true});
-      Fd dst(::openat(dstDir, dstName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+      FileDescriptor dst(::openat(dstDir, dstName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
       if (!dst) fail(errno, "cannot open", dstPath);
       for (const auto& entry : listDirectory(src.get(), srcPath)) {
         copyAt(src.get(), entry.name.c_str(), dst.get(), entry.name.c_str(), srcPath / entry.name,
@@ -221,7 +189,7 @@ class TreeCopier {
   void copyFile(int src, const struct stat& st, int dstDir, const char* dstName, const fs::path& srcPath,
                 const fs::path& dstPath) {
     const mode_t mode = st.st_mode & 07777;
-    Fd dst(::openat(dstDir, dstName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777));
+    FileDescriptor dst(::openat(dstDir, dstName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777));
     if (!dst) fail(errno, "cannot create file", dstPath);
     made_.push_back({dstPath, false});
     copyData(src, dst.get(), st.st_size, srcPath, dstPath);
@@ -300,7 +268,7 @@ class TreeRemover {
     if (errno == ENOENT && !top) return;  // gone meanwhile: that is what was wanted
     if (errno != EISDIR) fail(errno, "cannot remove", path);
     {
-      Fd dir = openForEmptying(parentFd, name, path);
+      FileDescriptor dir = openForEmptying(parentFd, name, path);
       for (const auto& entry : listDirectory(dir.get(), path)) {
         removeAt(dir.get(), entry.name.c_str(), path / entry.name, false);
       }
@@ -312,13 +280,13 @@ class TreeRemover {
 
   // A folder of the user's own that lacks owner rights (a copied read-only folder,
   // say) is opened up first; others' folders are left as they are.
-  static Fd openForEmptying(int parentFd, const char* name, const fs::path& path) {
+  static FileDescriptor openForEmptying(int parentFd, const char* name, const fs::path& path) {
     struct stat st {};
     if (::fstatat(parentFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", path);
     if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU) {
       ::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
     }
-    Fd dir(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor dir(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!dir) fail(errno, "cannot open", path);
     return dir;
   }
@@ -345,9 +313,9 @@ class TreeComparer {
              readLink(bDir, bName, b, static_cast<std::size_t>(sb.st_size));
     }
     if (!S_ISDIR(sa.st_mode)) return true;
-    Fd ad(::openat(aDir, aName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor ad(::openat(aDir, aName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!ad) fail(errno, "cannot open", a);
-    Fd bd(::openat(bDir, bName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor bd(::openat(bDir, bName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!bd) fail(errno, "cannot open", b);
     auto names = [](std::vector<Entry> entries) {
       std::vector<std::string> result;
@@ -401,7 +369,7 @@ class SystemFileOperations final : public FileOperations {
   fs::path canonicalPath(const fs::path& path) const override { return resolvedPath(path); }
 
   void createFile(const fs::path& path, std::span<const std::byte> contents) override {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (!fd) fail(errno, "cannot create file", path);
     std::size_t written = 0;
     while (written < contents.size()) {
@@ -505,11 +473,8 @@ class SystemFileOperations final : public FileOperations {
     }
     // The copy must be on disk before the source goes, or a crash in between loses both.
     const auto destination = to.has_parent_path() ? to.parent_path() : fs::path(".");
-    const int dir = ::open(destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const int synced = dir < 0 ? -1 : ::syncfs(dir);
-    const int syncError = errno;
-    if (dir >= 0) ::close(dir);
-    if (synced != 0) fail(syncError, "cannot flush the copy", from, to);
+    const FileDescriptor dir(::open(destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir || ::syncfs(dir.get()) != 0) fail(errno, "cannot flush the copy", from, to);
     TreeRemover::remove(from);
   }
 };

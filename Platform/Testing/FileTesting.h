@@ -1,7 +1,9 @@
 #pragma once
 // Real files for tests: a temporary folder removed afterwards, small read and write
-// helpers, and a child process with its own mounts for read-only file systems.
+// helpers, environment variables that say where files go, and a child process with
+// its own mounts for read-only file systems.
 
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -13,9 +15,12 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace nimbra::testing {
 
@@ -34,8 +39,7 @@ class TemporaryFolder {
     for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
          !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
       if (it->is_directory(ec) && !it->is_symlink(ec)) {
-        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
       }
     }
     std::filesystem::remove_all(path_, ec);
@@ -46,6 +50,28 @@ class TemporaryFolder {
 
  private:
   std::filesystem::path path_;
+};
+
+// Sets environment variables (nullptr unsets) and puts the old values back when it goes.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment() = default;
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+  ~ScopedEnvironment() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) apply(it->first, it->second ? it->second->c_str() : nullptr);
+  }
+  void set(const std::string& name, const char* value) {
+    const char* old = std::getenv(name.c_str());
+    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    apply(name, value);
+  }
+
+ private:
+  static void apply(const std::string& name, const char* value) {
+    value ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
+  }
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 inline void writeText(const std::filesystem::path& path, const std::string& text) {
@@ -59,6 +85,20 @@ inline std::string readText(const std::filesystem::path& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+// Sets the access and modification times of `path` itself, a link included.
+inline void setModificationTime(const std::filesystem::path& path, time_t seconds, long nanoseconds = 0) {
+  const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
+  if (::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) throw std::runtime_error("cannot set times");
+}
+
+// Bytes that no compressor shrinks, the same for the same seed.
+inline std::string randomText(std::size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string data(size, '\0');
+  for (auto& c : data) c = static_cast<char>(random());
+  return data;
 }
 
 // Runs `body` in a forked child that has its own mount namespace, so mounts made
@@ -77,8 +117,7 @@ inline std::optional<int> runWithPrivateMounts(const std::function<int()>& body)
     _exit(status);
   }
   int status = 0;
-  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return std::nullopt;
-  if (WEXITSTATUS(status) == 125) return std::nullopt;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 125) return std::nullopt;
   return WEXITSTATUS(status);
 }
 
@@ -94,10 +133,9 @@ inline bool makeReadOnly(const std::filesystem::path& folder) {
 // copy; nothing when the machine has none to offer.
 inline std::optional<std::filesystem::path> otherFileSystem() {
   struct stat a {}, b {};
-  const auto tmp = std::filesystem::temp_directory_path();
+  if (::stat(std::filesystem::temp_directory_path().c_str(), &a) != 0) return std::nullopt;
   for (const char* candidate : {"/dev/shm", "/run/user"}) {
-    if (::stat(tmp.c_str(), &a) == 0 && ::stat(candidate, &b) == 0 && S_ISDIR(b.st_mode) && a.st_dev != b.st_dev &&
-        ::access(candidate, W_OK) == 0) {
+    if (::stat(candidate, &b) == 0 && S_ISDIR(b.st_mode) && a.st_dev != b.st_dev && ::access(candidate, W_OK) == 0) {
       return std::filesystem::path(candidate);
     }
   }

@@ -1,8 +1,7 @@
 #pragma once
-// Passes every operation to real file operations, records the changing ones, and
-// lets a test make a chosen operation fail as the file system would.
+// Passes every operation to real file operations, records the names of the changing
+// ones, and lets a test make a chosen operation fail as the file system would.
 
-#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -16,71 +15,44 @@ namespace nimbra::testing {
 
 class RecordingFileOperations final : public platform::FileOperations {
  public:
-  struct Call {
-    std::string operation;  // "createFile", "copyItem", ...
-    std::filesystem::path path;
-    std::filesystem::path other;  // the destination of a copy or move, the target of a link
-    bool operator==(const Call&) const = default;
-  };
+  using Path = std::filesystem::path;
 
   explicit RecordingFileOperations(platform::FileOperations& real) : real_(real) {}
 
-  std::vector<Call> calls;
-  // Returns an errno to fail the call with it instead of passing it on.
-  std::function<std::optional<int>(const Call&)> fault;
+  std::vector<std::string> operations;  // "createFile", "copyItem", ...
+  // Returns an errno to fail the named operation with it instead of passing it on.
+  std::function<std::optional<int>(const std::string& operation)> fault;
 
-  bool exists(const std::filesystem::path& p) const override { return real_.exists(p); }
-  bool isDirectory(const std::filesystem::path& p) const override { return real_.isDirectory(p); }
-  bool isPackage(const std::filesystem::path& p) const override { return real_.isPackage(p); }
-  std::filesystem::path canonicalPath(const std::filesystem::path& p) const override { return real_.canonicalPath(p); }
+  bool exists(const Path& p) const override { return real_.exists(p); }
+  bool isDirectory(const Path& p) const override { return real_.isDirectory(p); }
+  bool isPackage(const Path& p) const override { return real_.isPackage(p); }
+  Path canonicalPath(const Path& p) const override { return real_.canonicalPath(p); }
 
-  void createFile(const std::filesystem::path& p, std::span<const std::byte> contents) override {
-    record({"createFile", p, {}});
-    real_.createFile(p, contents);
+  void createFile(const Path& p, std::span<const std::byte> bytes) override {
+    pass("createFile", p, [&] { real_.createFile(p, bytes); });
   }
-  void createDirectory(const std::filesystem::path& p) override {
-    record({"createDirectory", p, {}});
-    real_.createDirectory(p);
+  void createDirectory(const Path& p) override { pass("createDirectory", p, [&] { real_.createDirectory(p); }); }
+  void createSymbolicLink(const Path& p, const Path& to) override {
+    pass("createSymbolicLink", p, [&] { real_.createSymbolicLink(p, to); });
   }
-  void createSymbolicLink(const std::filesystem::path& p, const std::filesystem::path& target) override {
-    record({"createSymbolicLink", p, target});
-    real_.createSymbolicLink(p, target);
+  void setPermissions(const Path& p, std::filesystem::perms perms) override {
+    pass("setPermissions", p, [&] { real_.setPermissions(p, perms); });
   }
-  void setPermissions(const std::filesystem::path& p, std::filesystem::perms permissions) override {
-    record({"setPermissions", p, {}});
-    real_.setPermissions(p, permissions);
-  }
-  void copyItem(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    record({"copyItem", from, to});
-    real_.copyItem(from, to);
-  }
-  void moveItem(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    record({"moveItem", from, to});
-    real_.moveItem(from, to);
-  }
-  void removeItem(const std::filesystem::path& p) override {
-    record({"removeItem", p, {}});
-    real_.removeItem(p);
-  }
-  std::filesystem::path makeScratchFolder(const std::filesystem::path& near) override {
-    record({"makeScratchFolder", near, {}});
-    return real_.makeScratchFolder(near);
-  }
-
-  std::vector<std::string> operations() const {
-    std::vector<std::string> names;
-    for (const auto& c : calls) names.push_back(c.operation);
-    return names;
+  void copyItem(const Path& from, const Path& to) override { pass("copyItem", from, [&] { real_.copyItem(from, to); }); }
+  void moveItem(const Path& from, const Path& to) override { pass("moveItem", from, [&] { real_.moveItem(from, to); }); }
+  void removeItem(const Path& p) override { pass("removeItem", p, [&] { real_.removeItem(p); }); }
+  Path makeScratchFolder(const Path& near) override {
+    return pass("makeScratchFolder", near, [&] { return real_.makeScratchFolder(near); });
   }
 
  private:
-  void record(Call call) {
-    calls.push_back(call);
-    if (!fault) return;
-    if (const auto error = fault(call)) {
-      throw std::filesystem::filesystem_error(call.operation, call.path,
-                                              std::error_code(*error, std::generic_category()));
+  template <typename Real>
+  auto pass(const std::string& operation, const Path& path, Real real) -> decltype(real()) {
+    operations.push_back(operation);
+    if (const auto error = fault ? fault(operation) : std::nullopt) {
+      throw std::filesystem::filesystem_error(operation, path, std::error_code(*error, std::generic_category()));
     }
+    return real();
   }
 
   platform::FileOperations& real_;

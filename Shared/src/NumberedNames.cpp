@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "nimbra/Text.h"
 #include "nimbra/platform/FileOperations.h"
 
 namespace nimbra {
@@ -16,22 +17,15 @@ struct Scalar {
 std::vector<Scalar> decode(std::string_view s) {
   std::vector<Scalar> result;
   for (std::size_t i = 0; i < s.size();) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    const int len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-    bool valid = len > 0 && i + static_cast<std::size_t>(len) <= s.size();
-    char32_t c = len == 1 ? b0 : b0 & (0x7F >> len);
-    for (int k = 1; valid && k < len; ++k) {
-      const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-      valid = (b & 0xC0) == 0x80;
-      c = (c << 6) | (b & 0x3F);
-    }
-    if (!valid) {
-      result.push_back({0xDC00u + b0, i});  // lone surrogates never occur in valid text
+    const auto sequence = text::decodeUtf8(s, i);
+    if (sequence.length == 0) {
+      // Lone surrogates never occur in valid text.
+      result.push_back({0xDC00u + static_cast<unsigned char>(s[i]), i});
       ++i;
       continue;
     }
-    result.push_back({c, i});
-    i += static_cast<std::size_t>(len);
+    result.push_back({sequence.value, i});
+    i += sequence.length;
   }
   return result;
 }

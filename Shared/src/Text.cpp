@@ -1,5 +1,6 @@
 #include "nimbra/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace nimbra::text {
@@ -9,23 +10,13 @@ constexpr char32_t kInvalid = 0xFFFD;
 
 // Decodes one scalar at `i` and advances past it; malformed bytes count as one U+FFFD.
 char32_t next(std::string_view s, std::size_t& i) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  int len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-  if (len == 0 || i + len > s.size()) {
+  const auto sequence = decodeUtf8(s, i);
+  if (sequence.length == 0) {
     ++i;
     return kInvalid;
   }
-  char32_t c = len == 1 ? b0 : b0 & (0x7F >> len);
-  for (int k = 1; k < len; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) {
-      ++i;
-      return kInvalid;
-    }
-    c = (c << 6) | (b & 0x3F);
-  }
-  i += len;
-  return c;
+  i += sequence.length;
+  return sequence.value;
 }
 
 // Start of the scalar that ends at `end` (exclusive).
@@ -72,6 +63,33 @@ bool extendsPrevious(char32_t c) {
 
 }  // namespace
 
+bool Utf8Sequence::isScalar() const {
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  return length > 0 && value >= kSmallest[length] && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
+}
+
+Utf8Sequence decodeUtf8(std::string_view s, std::size_t at) {
+  const auto b0 = static_cast<unsigned char>(s[at]);
+  const std::size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || at + len > s.size()) return {};
+  char32_t c = len == 1 ? b0 : b0 & (0x7F >> len);
+  for (std::size_t k = 1; k < len; ++k) {
+    const auto b = static_cast<unsigned char>(s[at + k]);
+    if ((b & 0xC0) != 0x80) return {};
+    c = (c << 6) | (b & 0x3F);
+  }
+  return {c, len};
+}
+
+bool isValidUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const auto sequence = decodeUtf8(s, i);
+    if (!sequence.isScalar()) return false;
+    i += sequence.length;
+  }
+  return true;
+}
+
 std::string_view trimWhitespaces(std::string_view s) { return trim(s, isWhitespace); }
 
 std::string_view trimWhitespacesAndNewlines(std::string_view s) {
@@ -96,16 +114,13 @@ std::string repairUtf8(std::string_view s) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
-    const std::size_t start = i;
-    const char32_t c = next(s, i);
-    const bool valid = c != kInvalid && !(c >= 0xD800 && c <= 0xDFFF) && c <= 0x10FFFF &&
-                       // shortest form only
-                       !((i - start == 2 && c < 0x80) || (i - start == 3 && c < 0x800) || (i - start == 4 && c < 0x10000));
-    if (valid || (c == kInvalid && i - start == 3)) {
-      out.append(s.substr(start, i - start));
+    const auto sequence = decodeUtf8(s, i);
+    if (sequence.isScalar()) {
+      out.append(s.substr(i, sequence.length));
     } else {
       out += "\xEF\xBF\xBD";
     }
+    i += std::max<std::size_t>(sequence.length, 1);
   }
   return out;
 }

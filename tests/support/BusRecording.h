@@ -1,32 +1,21 @@
 #pragma once
 // Runs nimbra-bus-recorder (the file manager and notification listener of a
-// test bus) and reads what it recorded: "reveal <uri>", "signal <name>" and
-// "pending <key> <json>" lines, in the order they happened.
+// test bus) and reads what it recorded: "reveal <uri>" and "signal <name>" lines,
+// in the order they happened.
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-#include <string>
-#include <thread>
-#include <vector>
+#include <functional>
 
 #include "ChildProcess.h"
-#include "TemporaryDirectory.h"
 
 namespace nimbra::testing {
 
 class BusRecording {
  public:
-  // Starts the recorder on the bus at `busAddress`, with `env` (NAME=VALUE, e.g.
-  // XDG_CONFIG_HOME for the settings it reads) and waits until it listens.
-  explicit BusRecording(const std::string& busAddress, std::vector<std::string> env = {}) {
-    const char* bin = std::getenv("NIMBRA_BIN_DIR");
-    const auto program = std::filesystem::path(bin ? bin : ".") / "nimbra-bus-recorder";
-    env.push_back("DBUS_SESSION_BUS_ADDRESS=" + busAddress);
-    recorder_ = std::make_unique<ChildProcess>(std::vector<std::string>{program.string(), output().string()}, env);
+  // Starts the recorder on the bus at `busAddress` and waits until it listens.
+  explicit BusRecording(const std::string& busAddress)
+      : recorder_({builtProgram("nimbra-bus-recorder"), (dir_ / "recorded").string()},
+                  {"DBUS_SESSION_BUS_ADDRESS=" + busAddress}) {
     if (!waitUntil([&] { return std::ranges::count(allLines(), "ready") > 0; }, std::chrono::seconds(5))) {
       throw std::runtime_error("nimbra-bus-recorder did not get ready");
     }
@@ -35,8 +24,7 @@ class BusRecording {
   // Complete lines recorded so far, after "ready".
   std::vector<std::string> lines() const {
     auto all = allLines();
-    const auto ready = std::ranges::find(all, "ready");
-    return {ready == all.end() ? all.begin() : ready + 1, all.end()};
+    return {std::ranges::find(all, "ready") + 1, all.end()};
   }
 
   // Whether `line` was recorded within `timeout`.
@@ -44,34 +32,25 @@ class BusRecording {
     return waitUntil([&] { return std::ranges::count(lines(), line) > 0; }, timeout);
   }
 
-  // Stops the recorder; its exit status.
-  int stop() { return recorder_->stop(); }
-
  private:
-  std::filesystem::path output() const { return dir_.path() / "recorded"; }
-
   std::vector<std::string> allLines() const {
-    std::ifstream in(output());
+    std::ifstream in(dir_ / "recorded");
     std::vector<std::string> result;
-    for (std::string line; std::getline(in, line);) {
-      if (in.eof()) break;  // not yet finished by its newline
-      result.push_back(line);
-    }
+    // A last line without its newline is not yet finished.
+    for (std::string line; std::getline(in, line) && !in.eof();) result.push_back(line);
     return result;
   }
 
-  template <typename Done>
-  static bool waitUntil(Done done, std::chrono::milliseconds timeout) {
+  static bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
+    for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(5))) {
       if (std::chrono::steady_clock::now() > deadline) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
   }
 
-  TemporaryDirectory dir_;
-  std::unique_ptr<ChildProcess> recorder_;
+  TemporaryFolder dir_;
+  ChildProcess recorder_;
 };
 
 }  // namespace nimbra::testing

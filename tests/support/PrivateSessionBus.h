@@ -1,32 +1,28 @@
 #pragma once
-// A session bus of the test's own: a dbus-daemon listening in a temporary
-// folder, with no service files (nothing is auto-started on it), stopped with
-// the object. Set DBUS_SESSION_BUS_ADDRESS to address() before the first
-// D-Bus call of the process, or pass it in a child's environment.
+// A session bus of the test's own: a dbus-daemon listening in a temporary folder,
+// stopped with the object. Its only service folder is an empty one of its own, so
+// nothing the machine installs (a file manager, say) is ever started on it. Set
+// DBUS_SESSION_BUS_ADDRESS to address() before the first D-Bus call of the process,
+// or pass it in a child's environment.
 
-#include <fcntl.h>
 #include <poll.h>
-#include <unistd.h>
 
-#include <fstream>
 #include <memory>
-#include <stdexcept>
-#include <string>
 
 #include "ChildProcess.h"
-#include "TemporaryDirectory.h"
 
 namespace nimbra::testing {
 
 class PrivateSessionBus {
  public:
   PrivateSessionBus() {
-    const auto config = dir_.path() / "bus.conf";
-    std::ofstream(config) << R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+    std::filesystem::create_directory(dir_ / "services");
+    writeText(dir_ / "bus.conf", R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
-  <listen>unix:dir=)" << dir_.path().string() << R"(</listen>
+  <listen>unix:dir=)" + dir_.path().string() + R"(</listen>
+  <servicedir>)" + (dir_ / "services").string() + R"(</servicedir>
   <auth>EXTERNAL</auth>
   <policy context="default">
     <allow send_destination="*" eavesdrop="true"/>
@@ -34,14 +30,13 @@ class PrivateSessionBus {
     <allow own="*"/>
   </policy>
 </busconfig>
-)";
+)");
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     try {
-      daemon_ = std::make_unique<ChildProcess>(
-          std::vector<std::string>{"dbus-daemon", "--nofork", "--nopidfile", "--print-address=1",
-                                   "--config-file=" + config.string()},
-          std::vector<std::string>{}, fds[1], /*quiet=*/true);
+      daemon_ = std::make_unique<ChildProcess>(std::vector<std::string>{"dbus-daemon", "--nofork", "--nopidfile",
+                                                                        "--print-address=1", "--config-file=" + (dir_ / "bus.conf").string()},
+                                               std::vector<std::string>{}, fds[1]);
     } catch (...) {
       ::close(fds[0]);
       ::close(fds[1]);
@@ -61,7 +56,7 @@ class PrivateSessionBus {
   void stop() { daemon_->stop(); }
 
  private:
-  TemporaryDirectory dir_;
+  TemporaryFolder dir_;
   std::unique_ptr<ChildProcess> daemon_;
   std::string address_;
 };

@@ -13,30 +13,18 @@
 #include <cstring>
 
 #include "CompressionProbe.h"
+#include "nimbra/Text.h"
 
 namespace nimbra::ziptool {
 
 namespace {
 
+using platform::FileDescriptor;
+
 // Large reads keep the system-call count low; one buffer serves the whole archive.
 constexpr std::size_t kReadBuffer = 1 << 20;
 // libarchive gathers its small header writes into blocks of this size.
 constexpr int kOutputBlock = 1 << 20;
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  explicit operator bool() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
 
 // libarchive flags a non-ASCII name as UTF-8 when the thread's character set is UTF-8
 // and stores the name's bytes as they are. Switching the thread locale per entry
@@ -57,41 +45,6 @@ const NameLocales& nameLocales() {
     return result;
   }();
   return locales;
-}
-
-bool isValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    std::uint32_t point = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      length = 2;
-      point = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      length = 3;
-      point = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      length = 4;
-      point = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      point = (point << 6) | (next & 0x3F);
-    }
-    static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (point < kSmallest[length] || point > 0x10FFFF) return false;
-    if (point >= 0xD800 && point <= 0xDFFF) return false;
-    i += length;
-  }
-  return true;
 }
 
 bool isAscii(std::string_view text) {
@@ -137,17 +90,16 @@ ZipWriter::ZipWriter(std::string destination) : path_(std::move(destination)) {
     throw std::bad_alloc();
   }
 
-  fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd_ < 0) {
+  fd_.reset(::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
+  if (!fd_) {
     const int error = errno;
     release();
     throw ZipError{ZipError::Kind::createArchive, path_, error, {}};
   }
   struct stat st {};
-  if (::fstat(fd_, &st) != 0) {
+  if (::fstat(fd_.get(), &st) != 0) {
     const int error = errno;
-    ::close(fd_);
-    fd_ = -1;
+    fd_.reset();
     ::unlink(path_.c_str());
     release();
     throw ZipError{ZipError::Kind::createArchive, path_, error, {}};
@@ -175,9 +127,8 @@ void ZipWriter::release() {
   if (archive_ != nullptr) archive_write_free(archive_);
   entry_ = nullptr;
   archive_ = nullptr;
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
+  if (fd_) {
+    fd_.reset();
     if (!finished_) removeArchiveFile();
   }
 }
@@ -197,7 +148,7 @@ ssize_t ZipWriter::writeOutput(struct archive* a, void* self, const void* data, 
   const auto* bytes = static_cast<const char*>(data);
   std::size_t done = 0;
   while (done < length) {
-    const auto n = ::write(writer->fd_, bytes + done, length - done);
+    const auto n = ::write(writer->fd_.get(), bytes + done, length - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       writer->outputErrno_ = errno;
@@ -299,17 +250,9 @@ void ZipWriter::addFolder(int folderFd, const Item& item) {
 }
 
 void ZipWriter::addSymlink(int folderFd, const Item& item, const struct stat& st) {
-  std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
-  for (;;) {
-    const auto n = ::readlinkat(folderFd, item.name.c_str(), target.data(), target.size());
-    if (n < 0) throw ZipError{ZipError::Kind::openItem, item.shownPath, errno, {}};
-    if (static_cast<std::size_t>(n) < target.size()) {
-      target.resize(static_cast<std::size_t>(n));
-      break;
-    }
-    target.resize(target.size() * 2);
-  }
-  writeHeader(item.entryName, st, &target);
+  const auto target = platform::readLinkAt(folderFd, item.name.c_str(), static_cast<std::size_t>(st.st_size));
+  if (!target) throw ZipError{ZipError::Kind::openItem, item.shownPath, errno, {}};
+  writeHeader(item.entryName, st, &*target);
 }
 
 void ZipWriter::addFile(int folderFd, const Item& item) {
@@ -373,7 +316,7 @@ void ZipWriter::writeHeader(const std::string& entryName, const struct stat& st,
   if (linkTarget != nullptr) archive_entry_copy_symlink(entry_, linkTarget->c_str());
 
   const auto& locales = nameLocales();
-  const bool flagUtf8 = !isAscii(entryName) && isValidUtf8(entryName) && locales.utf8 != nullptr;
+  const bool flagUtf8 = !isAscii(entryName) && text::isValidUtf8(entryName) && locales.utf8 != nullptr;
   const locale_t nameLocale = flagUtf8 ? locales.utf8 : locales.plain;
   const locale_t previous = nameLocale != nullptr ? ::uselocale(nameLocale) : nullptr;
   const int status = archive_write_header(archive_, entry_);
@@ -389,9 +332,7 @@ void ZipWriter::writeData(const std::byte* data, std::size_t length) {
 
 void ZipWriter::finish() {
   if (archive_write_close(archive_) != ARCHIVE_OK) throw archiveFailure();
-  const int fd = fd_;
-  fd_ = -1;
-  if (::close(fd) != 0) {
+  if (fd_.close() != 0) {
     const int error = errno;
     removeArchiveFile();
     throw ZipError{ZipError::Kind::writeArchive, path_, error, {}};

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ZipError.h"
+#include "nimbra/platform/linux/FileDescriptors.h"
 
 struct archive;
 struct archive_entry;
@@ -67,7 +68,7 @@ class ZipWriter {
   static ssize_t writeOutput(struct archive*, void* self, const void* data, std::size_t length);
 
   std::string path_;
-  int fd_ = -1;
+  platform::FileDescriptor fd_;
   dev_t device_ = 0;
   ino_t inode_ = 0;
   struct archive* archive_ = nullptr;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <future>
 #include <thread>
 
@@ -13,32 +13,49 @@ namespace nimbra::platform {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::FakeSystemLog;
 
 class MainLoopSchedulerTest : public ::testing::Test {
  protected:
-  std::shared_ptr<FakeSystemLog> log_ = std::make_shared<FakeSystemLog>();
+  std::shared_ptr<testing::FakeSystemLog> log_ = std::make_shared<testing::FakeSystemLog>();
   std::shared_ptr<MainLoopScheduler> scheduler_ = mainLoopScheduler(log_);
-  const std::thread::id mainThread_ = std::this_thread::get_id();
 };
 
-TEST_F(MainLoopSchedulerTest, MainWorkRunsOnALaterTurnInOrder) {
-  std::vector<int> ran;
-  scheduler_->onMain([&] {
-    ran.push_back(1);
-    scheduler_->onMain([&] { ran.push_back(3); });
+TEST_F(MainLoopSchedulerTest, MainWorkRunsOnALaterTurnInOrderAndDelayedWorkWhenDue) {
+  std::vector<std::string> main, delayed;
+  const auto start = std::chrono::steady_clock::now();
+  std::chrono::steady_clock::duration lastAt{};
+  scheduler_->afterDelay(60ms, [&] {
+    delayed.push_back("60");
+    lastAt = std::chrono::steady_clock::now() - start;
   });
-  scheduler_->onMain([&] { ran.push_back(2); });
-  EXPECT_TRUE(ran.empty());
+  scheduler_->afterDelay(10ms, [&] {
+    delayed.push_back("10");
+    scheduler_->afterDelay(10ms, [&] { delayed.push_back("10+10"); });
+  });
+  scheduler_->onMain([&] {
+    main.push_back("1");
+    scheduler_->onMain([&] { main.push_back("3"); });
+  });
+  scheduler_->onMain([&] { main.push_back("2"); });
+  EXPECT_TRUE(main.empty());
   scheduler_->runUntilIdle();
-  EXPECT_EQ(ran, (std::vector{1, 2, 3}));
+  EXPECT_EQ(main, (std::vector<std::string>{"1", "2", "3"}));
+  EXPECT_EQ(delayed, (std::vector<std::string>{"10", "10+10", "60"}));
+  EXPECT_GE(lastAt, 60ms);
 }
 
-TEST_F(MainLoopSchedulerTest, RunUntilIdleWaitsForBackgroundWorkAndWhatItPostsBack) {
-  std::thread::id background;
+// The two jobs need each other, so they finish only if they run at once.
+TEST_F(MainLoopSchedulerTest, RunUntilIdleWaitsForConcurrentBackgroundWorkAndWhatItPostsBack) {
+  std::promise<void> first, second;
+  std::atomic<bool> bothSaw{true};
   std::thread::id reported;
   scheduler_->inBackground([&] {
-    background = std::this_thread::get_id();
+    first.set_value();
+    bothSaw = bothSaw && second.get_future().wait_for(5s) == std::future_status::ready;
+  });
+  scheduler_->inBackground([&] {
+    second.set_value();
+    bothSaw = bothSaw && first.get_future().wait_for(5s) == std::future_status::ready;
     std::this_thread::sleep_for(30ms);
     // Posted back just before the background job ends: still waited for.
     scheduler_->onMain([&] {
@@ -47,43 +64,8 @@ TEST_F(MainLoopSchedulerTest, RunUntilIdleWaitsForBackgroundWorkAndWhatItPostsBa
     });
   });
   scheduler_->runUntilIdle();
-  EXPECT_NE(background, std::thread::id());
-  EXPECT_NE(background, mainThread_);
-  EXPECT_EQ(reported, mainThread_);
-}
-
-TEST_F(MainLoopSchedulerTest, DelayedWorkRunsAfterItsDelayInDueOrder) {
-  std::vector<std::string> ran;
-  const auto start = std::chrono::steady_clock::now();
-  std::chrono::steady_clock::duration lastAt{};
-  scheduler_->afterDelay(60ms, [&] {
-    ran.push_back("60");
-    lastAt = std::chrono::steady_clock::now() - start;
-  });
-  scheduler_->afterDelay(10ms, [&] {
-    ran.push_back("10");
-    scheduler_->afterDelay(10ms, [&] { ran.push_back("10+10"); });
-  });
-  scheduler_->runUntilIdle();
-  EXPECT_EQ(ran, (std::vector<std::string>{"10", "10+10", "60"}));
-  EXPECT_GE(lastAt, 60ms);
-}
-
-// Two background jobs that need each other finish only if they run at once.
-TEST_F(MainLoopSchedulerTest, BackgroundJobsDoNotWaitForEachOther) {
-  std::promise<void> first;
-  std::promise<void> second;
-  std::atomic<bool> bothSaw{true};
-  scheduler_->inBackground([&] {
-    first.set_value();
-    bothSaw = bothSaw && second.get_future().wait_for(5s) == std::future_status::ready;
-  });
-  scheduler_->inBackground([&] {
-    second.set_value();
-    bothSaw = bothSaw && first.get_future().wait_for(5s) == std::future_status::ready;
-  });
-  scheduler_->runUntilIdle();
   EXPECT_TRUE(bothSaw);
+  EXPECT_EQ(reported, std::this_thread::get_id());
 }
 
 TEST_F(MainLoopSchedulerTest, WorkThatThrowsIsLoggedAndTheRestStillRuns) {
@@ -94,7 +76,7 @@ TEST_F(MainLoopSchedulerTest, WorkThatThrowsIsLoggedAndTheRestStillRuns) {
   scheduler_->runUntilIdle();
   EXPECT_TRUE(after);
   auto errors = log_->errors();
-  std::sort(errors.begin(), errors.end());
+  std::ranges::sort(errors);
   EXPECT_EQ(errors, (std::vector<std::string>{"scheduled work failed", "scheduled work failed: main broke"}));
 }
 
@@ -106,14 +88,6 @@ TEST_F(MainLoopSchedulerTest, DestroyingTheSchedulerWaitsForItsBackgroundWork) {
   });
   scheduler_.reset();
   EXPECT_TRUE(finished);
-}
-
-TEST_F(MainLoopSchedulerTest, TheProcessWideSchedulerIsSharedAndCounts) {
-  EXPECT_EQ(mainLoopScheduler(), mainLoopScheduler());
-  bool ran = false;
-  mainLoopScheduler()->inBackground([&] { mainLoopScheduler()->onMain([&] { ran = true; }); });
-  mainLoopScheduler()->runUntilIdle();
-  EXPECT_TRUE(ran);
 }
 
 }  // namespace

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "BusRecording.h"
-#include "FileTesting.h"
 #include "LoadedModule.h"
 #include "PrivateSessionBus.h"
+#include "World.h"
 
 namespace nimbra::testing {
 namespace {
@@ -84,23 +84,18 @@ std::string uri(const fs::path& path) {
 class NautilusModuleTest : public ::testing::Test {
  protected:
   NautilusModuleTest() {
-    for (const auto* dir : {"Desktop", "Documents", "work", ".config", ".local/share/applications", "system"}) {
-      fs::create_directories(home_ / dir);
-    }
-    fs::create_directory_symlink("/usr/share/mime", home_ / "system/mime");
-    std::ofstream(home_ / ".local/share/applications/code.desktop")
-        << "[Desktop Entry]\nType=Application\nName=Code\nExec=true %U\n";
-    env_ = {"HOME=" + home_.path().string(), "XDG_CONFIG_HOME=" + (home_ / ".config").string(),
-            "XDG_DATA_HOME=" + (home_ / ".local/share").string(), "XDG_DATA_DIRS=" + (home_ / "system").string(),
-            "DBUS_SESSION_BUS_ADDRESS=" + bus_.address(), "LANG=C.UTF-8", "LANGUAGE=", "LC_ALL="};
+    for (const auto* dir : {"Desktop", "Documents", "work"}) fs::create_directories(world_.home() / dir);
+    world_.installApp("code.desktop", "Code");
+    // The module reads the world from this process's environment.
+    env_ = world_.env({"DBUS_SESSION_BUS_ADDRESS=" + bus_.address()});
     for (const auto& entry : env_) ::putenv(const_cast<char*>(entry.c_str()));
-    recorder_ = std::make_unique<BusRecording>(bus_.address(), env_);
+    recorder_ = std::make_unique<BusRecording>(bus_.address());
     module_ = std::make_unique<LoadedModule>(NIMBRA_NAUTILUS_MODULE);
     // Ready, with the caches warm: the installed editor is offered.
     EXPECT_TRUE(spinUntil([&] { return background(work()).size() == 2; })) << "the module never got ready";
   }
 
-  fs::path work() const { return home_ / "work"; }
+  fs::path work() const { return world_.home() / "work"; }
 
   std::vector<Item> background(const fs::path& folder) { return backgroundAt(uri(folder)); }
   std::vector<Item> backgroundAt(const std::string& location) {
@@ -141,7 +136,7 @@ class NautilusModuleTest : public ::testing::Test {
     for (auto* object : keep_) g_object_unref(object);
   }
 
-  TemporaryFolder home_;
+  World world_;
   PrivateSessionBus bus_;
   std::vector<std::string> env_;
   std::unique_ptr<BusRecording> recorder_;
@@ -197,7 +192,7 @@ TEST_F(NautilusModuleTest, PlacesThatAreNotLocalFoldersGetNoMenus) {
 
 TEST_F(NautilusModuleTest, TheUsersSwitchTakesTheMenusAwayAtOnceAndBack) {
   ASSERT_TRUE(spinUntil([&] { return busNameOwned(); }));
-  const auto flag = home_ / ".config/ai.corvane.nimbra/extension-off";
+  const auto flag = world_.home() / ".config/ai.corvane.nimbra/extension-off";
   std::ofstream(flag) << "";
   EXPECT_TRUE(spinUntil([&] { return background(work()).empty() && !busNameOwned(); }));
   fs::remove(flag);
@@ -210,7 +205,7 @@ TEST_F(NautilusModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
   // Another process is in the middle of a write to the settings: storing the
   // pending transfer must wait for it.
   sqlite3* other = nullptr;
-  sqlite3_open((home_ / ".config/K4W81H3Q06.ai.corvane.nimbra/defaults.sqlite").c_str(), &other);
+  sqlite3_open((world_.home() / ".config/K4W81H3Q06.ai.corvane.nimbra/defaults.sqlite").c_str(), &other);
   ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
   nautilus_menu_item_activate(file[0].children[4].object);  // Another Folder…
   for (int i = 0; i < 50; ++i) {

@@ -1,0 +1,142 @@
+// The services on the session bus, on a private bus of each test's own: notifications
+// and the file manager's reveal. The recorder, a separate process that listens for the
+// exact path, interface and member and answers as the file manager, shows what went
+// over the wire.
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "BusRecording.h"
+#include "FakeSystemLog.h"
+#include "ManualScheduler.h"
+#include "PrivateSessionBus.h"
+#include "nimbra/HandOff.h"
+#include "nimbra/platform/linux/MainLoopScheduler.h"
+#include "nimbra/platform/linux/SessionBusNotifications.h"
+#include "nimbra/platform/linux/SessionFileManager.h"
+
+namespace nimbra::platform {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Iterates the default main context until `done` or the timeout.
+template <typename Done>
+bool iterateUntil(Done done) {
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    if (!g_main_context_iteration(nullptr, FALSE)) std::this_thread::sleep_for(1ms);
+  }
+  return true;
+}
+
+int postFromAnotherProcess(const std::vector<std::string>& names) {
+  std::vector<std::string> argv{testing::builtProgram("nimbra-bus-post")};
+  argv.insert(argv.end(), names.begin(), names.end());
+  return testing::ChildProcess(argv).waitForExit(5s);
+}
+
+class SessionBusTest : public ::testing::Test {
+ protected:
+  void SetUp() override { env_.set("DBUS_SESSION_BUS_ADDRESS", bus_.address().c_str()); }
+
+  void reveal(const std::filesystem::path& item) {
+    sessionFileManager(std::make_shared<SessionBus>(), log_, scheduler_)->reveal(item);
+    scheduler_->runUntilIdle();
+  }
+
+  testing::ScopedEnvironment env_;
+  testing::PrivateSessionBus bus_;
+  std::shared_ptr<testing::FakeSystemLog> log_ = std::make_shared<testing::FakeSystemLog>();
+  std::shared_ptr<Notifications> notifications_ = sessionBusNotifications(std::make_shared<SessionBus>(), log_);
+  std::shared_ptr<MainLoopScheduler> scheduler_ = mainLoopScheduler(log_);
+};
+
+TEST_F(SessionBusTest, APostIsOneSignalCarryingTheNameThatSurvivesItsProcess) {
+  testing::BusRecording recording(bus_.address());
+  notifications_->post(handOff::transfer);
+  // A short-lived process posts and exits at once, with no cleanup.
+  ASSERT_EQ(postFromAnotherProcess({"n1", "n2"}), 0);
+  ASSERT_TRUE(recording.waitFor("signal n2"));
+  EXPECT_EQ(recording.lines(), (std::vector<std::string>{"signal ai.corvane.nimbra.transfer", "signal n1", "signal n2"}));
+  EXPECT_TRUE(log_->lines().empty());
+}
+
+TEST_F(SessionBusTest, ObserversGetOnlyTheirNameUntilDroppedAndAThrowingOneIsLogged) {
+  int transfers = 0;
+  int ends = 0;
+  auto observation = notifications_->observe(handOff::transfer, [&] { ++transfers; });
+  const auto end = notifications_->observe("end", [&] { ++ends; });
+  const auto boom = notifications_->observe("boom", [] { throw std::runtime_error("no window"); });
+  ASSERT_EQ(postFromAnotherProcess({std::string(handOff::makeAlias), std::string(handOff::transfer), "boom", "end"}), 0);
+  ASSERT_TRUE(iterateUntil([&] { return ends == 1; }));
+  EXPECT_EQ(transfers, 1);
+  EXPECT_EQ(log_->errors(), std::vector<std::string>{"notification boom: handler failed: no window"});
+
+  observation.reset();
+  notifications_->post(handOff::transfer);
+  notifications_->post("end");
+  ASSERT_TRUE(iterateUntil([&] { return ends == 2; }));
+  EXPECT_EQ(transfers, 1);
+}
+
+TEST_F(SessionBusTest, WithoutABusPostsAreDroppedAndObservingDoesNothingButBothAreLogged) {
+  env_.set("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+  const auto unconnected = sessionBusNotifications(std::make_shared<SessionBus>(), log_);
+  unconnected->post(handOff::openPreferences);
+  EXPECT_TRUE(unconnected->observe(handOff::menuUsed, [] {}));
+  EXPECT_EQ(log_->infos(), (std::vector<std::string>{
+                               "notification ai.corvane.nimbra.openPreferences dropped: no session bus",
+                               "notification ai.corvane.nimbra.menuUsed not observed: no session bus"}));
+}
+
+TEST_F(SessionBusTest, ABusThatWentAwayIsReplacedByTheNextOne) {
+  notifications_->post("first");
+  bus_.stop();
+  notifications_->post("lost");  // logged, never fatal
+
+  testing::PrivateSessionBus next;
+  env_.set("DBUS_SESSION_BUS_ADDRESS", next.address().c_str());
+  testing::BusRecording recording(next.address());
+  bool seen = false;
+  for (int i = 0; i < 100 && !seen; ++i) {
+    notifications_->post("again");
+    seen = recording.waitFor("signal again", 50ms);
+  }
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(SessionBusTest, ARevealShowsTheItemByItsFileURIAndIsWaitedFor) {
+  testing::BusRecording fileManager(bus_.address());
+  reveal("/tmp/new folder/Untitled #2.txt");
+  reveal("/tmp/r\xc3\xa9sum\xc3\xa9.pdf");
+  // The file manager records before it answers: no waiting here.
+  EXPECT_EQ(fileManager.lines(), (std::vector<std::string>{"reveal file:///tmp/new%20folder/Untitled%20%232.txt",
+                                                           "reveal file:///tmp/r%C3%A9sum%C3%A9.pdf"}));
+  EXPECT_TRUE(log_->lines().empty());
+}
+
+TEST_F(SessionBusTest, ARevealWithoutAFileManagerOrBusIsOnlyLogged) {
+  reveal("/tmp/a.txt");
+  ASSERT_EQ(log_->infos().size(), 1u);
+  EXPECT_TRUE(log_->infos()[0].starts_with("reveal /tmp/a.txt: no file manager: ")) << log_->infos()[0];
+
+  env_.set("DBUS_SESSION_BUS_ADDRESS", nullptr);
+  env_.set("XDG_RUNTIME_DIR", "/nonexistent");
+  reveal("/tmp/b.txt");
+  EXPECT_EQ(log_->infos().back(), "reveal /tmp/b.txt: no session bus");
+  EXPECT_TRUE(log_->errors().empty());
+}
+
+TEST_F(SessionBusTest, RevealOnlySchedulesTheCall) {
+  const auto manual = std::make_shared<testing::ManualScheduler>();
+  sessionFileManager(std::make_shared<SessionBus>(), log_, manual)->reveal("/tmp/a.txt");
+  EXPECT_EQ(manual->pendingBackground(), 1u);
+  EXPECT_EQ(manual->pendingMain() + manual->pendingTimers(), 0u);
+  EXPECT_TRUE(log_->lines().empty());
+}
+
+}  // namespace
+}  // namespace nimbra::platform
