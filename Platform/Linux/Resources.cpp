@@ -17,6 +17,10 @@ std::optional<std::filesystem::path> deliverableResources(std::string_view deliv
     auto candidate = dir / "share" / "nimbra" / deliverable;
     if (std::filesystem::is_directory(candidate, ec)) return candidate;
   }
+  // A module must sit where the file manager loads modules, which need not be
+  // below the prefix the rest was installed to.
+  auto installed = std::filesystem::path(NIMBRA_INSTALLED_SHARE) / deliverable;
+  if (std::filesystem::is_directory(installed, ec)) return installed;
   return std::nullopt;
 }
 
