@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "nimbra/Alias.h"
 #include "nimbra/HandOff.h"
 #include "nimbra/NumberedNames.h"
 #include "nimbra/SendToPerformer.h"
@@ -124,18 +125,6 @@ void create(const Services& s, const std::string& itemID, const std::optional<fs
   createInFolder(s, *entry, *folder, settings->boolForKey(settingsKey::renameNewItems));
 }
 
-// "X alias", "X alias 2", ...: symbolic links to the items' absolute paths.
-std::vector<fs::path> makeDesktopAliases(const std::vector<fs::path>& items, const fs::path& desktop,
-                                         platform::FileOperations& files) {
-  std::vector<fs::path> aliases;
-  for (const auto& item : items) {
-    const auto alias = freeName(desktop, lastComponent(item) + " alias", "", files);
-    files.createSymbolicLink(alias, item);
-    aliases.push_back(alias);
-  }
-  return aliases;
-}
-
 void zip(const Services& s, const std::vector<fs::path>& items) {
   const auto archive = Zipper::zip(items, items.front().parent_path(), {*s->files, *s->processes, s->archiver});
   if (!archive.leftOut.empty()) {
@@ -153,7 +142,9 @@ void send(const Services& s, SendToAction action, const std::vector<fs::path>& i
       case SendToAction::zip: zip(s, items); break;
       case SendToAction::desktopCopy: SendToPerformer::perform(items, s->userFolders().desktop, false, files); break;
       case SendToAction::documents: SendToPerformer::perform(items, s->userFolders().documents, false, files); break;
-      case SendToAction::desktop: makeDesktopAliases(items, s->userFolders().desktop, files); break;
+      case SendToAction::desktop:
+        for (const auto& item : items) makeAlias(item, s->userFolders().desktop, files);
+        break;
       case SendToAction::otherFolder: break;  // handed to the companion app, never sent from here
     }
   } catch (const std::exception& error) {

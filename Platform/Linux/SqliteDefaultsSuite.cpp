@@ -363,11 +363,12 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
 
 }  // namespace
 
+path sharedContainerPath() { return configHome() / kApplicationGroup; }
+
 std::optional<path> sharedContainer() {
-  const auto base = configHome();
+  auto container = sharedContainerPath();
   std::error_code ec;
-  std::filesystem::create_directories(base, ec);
-  auto container = base / kApplicationGroup;
+  std::filesystem::create_directories(container.parent_path(), ec);
   if (::mkdir(container.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
   struct stat info {};
   if (::stat(container.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;

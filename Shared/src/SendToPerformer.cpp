@@ -29,13 +29,19 @@ fs::path targetFor(const fs::path& item, const fs::path& destination, const plat
 
 IntoItself::IntoItself(fs::path i) : item(std::move(i)), description_("destination lies inside " + item.string()) {}
 
-std::vector<fs::path> perform(const std::vector<fs::path>& items, const fs::path& destination, bool move,
-                              platform::FileOperations& files) {
-  if (items.empty()) return {};
+void checkDestination(const std::vector<fs::path>& items, const fs::path& destination,
+                      const platform::FileOperations& files) {
   const auto target = files.canonicalPath(destination);
   for (const auto& item : items) {
     if (isInside(target, files.canonicalPath(item))) throw IntoItself(item);
   }
+}
+
+std::vector<fs::path> perform(const std::vector<fs::path>& items, const fs::path& destination, bool move,
+                              platform::FileOperations& files) {
+  if (items.empty()) return {};
+  checkDestination(items, destination, files);
+  const auto target = files.canonicalPath(destination);
   std::vector<fs::path> result;
   result.reserve(items.size());
   for (const auto& item : items) {

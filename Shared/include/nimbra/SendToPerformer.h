@@ -23,6 +23,10 @@ struct IntoItself : std::exception {
   std::string description_;
 };
 
+// Throws IntoItself when `destination` lies inside one of the items (or is one).
+void checkDestination(const std::vector<std::filesystem::path>& items, const std::filesystem::path& destination,
+                      const platform::FileOperations& files);
+
 // Copies (or moves) every item into `destination` and returns where each one now
 // lives, in the order of `items`. Throws IntoItself before touching anything when the
 // destination lies inside an item. Otherwise the first failure of the file system is

@@ -15,8 +15,11 @@ namespace nimbra::platform {
 inline constexpr std::string_view kApplicationGroup = "K4W81H3Q06.ai.corvane.nimbra";
 inline constexpr std::string_view kSuiteFileName = "defaults.sqlite";
 
-// ${XDG_CONFIG_HOME:-$HOME/.config}/<group>/, created when missing; nothing
-// when it cannot be created or is not a folder this user can open and write.
+// ${XDG_CONFIG_HOME:-$HOME/.config}/<group>/, whether it exists or not.
+std::filesystem::path sharedContainerPath();
+
+// The same folder, created when missing; nothing when it cannot be created or is
+// not a folder this user can open and write.
 std::optional<std::filesystem::path> sharedContainer();
 
 // The suite in `container`, created when missing. A file there that is not a

@@ -1,0 +1,69 @@
+#include "AliasMaker.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/Alerts.h"
+#include "app/AppServices.h"
+#include "nimbra/Alias.h"
+#include "nimbra/NumberedNames.h"
+
+namespace nimbra::app {
+namespace {
+
+// A chooser that takes a folder as readily as a file: with a folder selected, the
+// prompt button chooses it (a double click still opens it).
+class AnyItemChooser : public QFileDialog {
+ public:
+  explicit AnyItemChooser(QWidget* parent) : QFileDialog(parent, Qt::Widget) {
+    setOption(QFileDialog::DontUseNativeDialog);
+    setFileMode(QFileDialog::ExistingFile);
+  }
+  void accept() override {
+    const auto chosen = selectedFiles();
+    if (chosen.size() == 1 && QFileInfo(chosen.front()).isDir()) return QDialog::accept();
+    QFileDialog::accept();
+  }
+};
+
+}  // namespace
+
+void runAliasMaker(const AppServices& services, QWidget* parent) {
+  auto store = services.openStore();
+  if (!store) return;
+  const auto folder = store->pendingAliasFolder();
+  if (!folder) return;
+  // Cleared before asking: a request is served once, whatever the user answers.
+  try {
+    store->setPendingAliasFolder(std::nullopt);
+  } catch (const SettingsStore::WriteFailed&) {
+  }
+
+  QDialog dialog(parent);
+  dialog.setObjectName("aliasDialog");
+  dialog.setWindowTitle("Make Alias");
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* text = new QLabel("Choose what the alias in “" + QString::fromStdString(lastComponent(*folder)) + "” should open", &dialog);
+  text->setObjectName("message");
+  layout->addWidget(text);
+  auto* chooser = new AnyItemChooser(&dialog);
+  chooser->setLabelText(QFileDialog::Accept, "Make Alias");
+  chooser->setDirectory(QString::fromStdString(folder->string()));
+  layout->addWidget(chooser);
+  chooser->show();  // a dialog stays hidden until shown, also inside another window
+  dialog.resize(720, 480);
+  QObject::connect(chooser, &QDialog::accepted, &dialog, &QDialog::accept);
+  QObject::connect(chooser, &QDialog::rejected, &dialog, &QDialog::reject);
+  if (dialog.exec() != QDialog::Accepted || chooser->selectedFiles().isEmpty()) return;
+
+  const std::filesystem::path target = chooser->selectedFiles().front().toStdString();
+  try {
+    services.reveal({makeAlias(target, *folder, *services.files)});
+  } catch (const std::exception& error) {
+    warn(parent, "Couldn't make the alias", QString::fromStdString(error.what()));
+  }
+}
+
+}  // namespace nimbra::app

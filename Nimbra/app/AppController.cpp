@@ -1,0 +1,70 @@
+#include "AppController.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "Alerts.h"
+#include "alias/AliasMaker.h"
+#include "nimbra/HandOff.h"
+#include "transfer/TransferPicker.h"
+#include "uninstall/Uninstaller.h"
+
+namespace nimbra::app {
+
+AppController::AppController(AppServices services, QObject* parent) : QObject(parent), services_(std::move(services)) {
+  connect(&window_, &MainWindow::showPreferences, this, &AppController::showPreferences);
+  connect(&window_, &MainWindow::checkForUpdates, this, &AppController::checkForUpdates);
+  connect(&window_, &MainWindow::uninstall, this, [this] { runUninstaller(services_, &window_); });
+}
+
+void AppController::start() {
+  window_.bringForward();
+  listener_.listen(handOff::openPreferences, [this] {
+    if (auto store = services_.openStore()) {
+      try {
+        store->setBool(settingsKey::pendingOpenPreferences, false);
+      } catch (const SettingsStore::WriteFailed&) {
+      }
+    }
+    QTimer::singleShot(0, this, &AppController::showPreferences);
+  });
+  if (auto store = services_.openStore(); store && store->boolForKey(settingsKey::pendingOpenPreferences)) {
+    try {
+      store->setBool(settingsKey::pendingOpenPreferences, false);
+    } catch (const SettingsStore::WriteFailed&) {
+    }
+    QTimer::singleShot(0, this, &AppController::showPreferences);
+  }
+  // Later turns of the event loop, so a notification never opens a chooser inside another.
+  listener_.listen(handOff::makeAlias, [this] { QTimer::singleShot(0, this, &AppController::serveAlias); });
+  listener_.listen(handOff::transfer, [this] { QTimer::singleShot(0, this, &AppController::serveTransfer); });
+  serveAlias();
+  serveTransfer();
+  if (!services_.openStore()) {
+    warn(&window_, "Nimbra is misconfigured",
+         "Nimbra can't reach its shared settings store. This usually means the app needs to be reinstalled. Settings "
+         "won't sync between the app and the Files extension until this is fixed.");
+  }
+}
+
+void AppController::serveAlias() { runAliasMaker(services_, &window_); }
+
+void AppController::serveTransfer() { runTransferPicker(services_, &window_); }
+
+void AppController::showPreferences() {
+  // The preferences window comes with the next version of the app; this one says so.
+  if (!preferences_) {
+    preferences_ = new QWidget(nullptr, Qt::Window);
+    preferences_->setAttribute(Qt::WA_DeleteOnClose);
+    preferences_->setObjectName("preferences");
+    preferences_->setWindowTitle("Nimbra Preferences");
+    auto* layout = new QVBoxLayout(preferences_);
+    layout->addWidget(new QLabel("Until this window is ready, nimbra-defaults changes the menus.", preferences_));
+  }
+  preferences_->show();
+  preferences_->raise();
+  preferences_->activateWindow();
+}
+
+}  // namespace nimbra::app

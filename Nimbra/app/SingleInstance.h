@@ -1,0 +1,29 @@
+#pragma once
+// One app per user session: the first instance owns the bus name "ai.corvane.nimbra";
+// a later launch asks it to come forward (its request, if any, is already in the
+// shared settings and announced by the extension) and ends.
+
+#include <QObject>
+
+namespace nimbra::app {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "ai.corvane.nimbra.App")
+
+ public:
+  explicit SingleInstance(QObject* parent = nullptr) : QObject(parent) {}
+
+  // True when this process is the one instance (also without a session bus, where
+  // there is no telling). Otherwise the running one has been asked to come forward.
+  bool claim();
+
+ public slots:
+  Q_SCRIPTABLE void Activate();
+
+ signals:
+  // Another launch asked this instance to come forward.
+  void activated();
+};
+
+}  // namespace nimbra::app

@@ -1,0 +1,43 @@
+#include "Uninstaller.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/Alerts.h"
+#include "app/AppServices.h"
+
+namespace nimbra::app {
+
+bool runUninstaller(const AppServices& services, QWidget* parent) {
+  QMessageBox confirm(QMessageBox::Warning, "Nimbra", "Uninstall Nimbra?", QMessageBox::NoButton, parent);
+  confirm.setObjectName("uninstallConfirm");
+  confirm.setInformativeText("This turns off the Files extension and reveals Nimbra in Files so you can drag it to "
+                             "the Trash. Nothing is deleted automatically.");
+  auto* proceed = confirm.addButton("Continue", QMessageBox::AcceptRole);
+  confirm.addButton("Cancel", QMessageBox::RejectRole);
+  confirm.setDefaultButton(proceed);
+  auto* removeSettings = new QCheckBox("Also remove my saved file types", &confirm);
+  confirm.setCheckBox(removeSettings);
+  confirm.exec();
+  if (confirm.clickedButton() != proceed) return false;
+
+  // Each step goes on whatever the one before it met: the user is told at the end.
+  try {
+    services.extensionSwitch->setOn(false);
+  } catch (const std::exception&) {
+  }
+  if (removeSettings->isChecked()) {
+    try {
+      services.files->removeItem(services.sharedContainer);
+    } catch (const std::exception&) {
+    }
+  }
+  services.reveal({QApplication::applicationFilePath().toStdString()});
+  warn(parent, "Files extension disabled", "To finish, drag Nimbra to the Trash. Nimbra will now quit.", "Quit Nimbra");
+  services.quit();
+  return true;
+}
+
+}  // namespace nimbra::app
