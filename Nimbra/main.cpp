@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "Updater.h"
 #include "app/AppController.h"
 #include "app/SingleInstance.h"
 
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
   nimbra::app::AppController controller(nimbra::app::AppServices::system());
   QObject::connect(&instance, &nimbra::app::SingleInstance::activated, &controller,
                    [&controller] { controller.mainWindow().bringForward(); });
+  auto& updater = nimbra::updates::Updater::shared();
+  QObject::connect(&controller, &nimbra::app::AppController::checkForUpdates, &updater,
+                   &nimbra::updates::Updater::checkForUpdates);
   controller.start();
+  updater.startAutomaticChecks();
   return QApplication::exec();
 }

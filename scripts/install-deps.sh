@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev
   libarchive-dev libarchive-tools zlib1g-dev
   libnautilus-extension-dev
+  qt6-base-dev libssl-dev
   desktop-file-utils
   dbus dbus-daemon zip unzip python3
 )
