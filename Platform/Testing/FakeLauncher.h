@@ -18,7 +18,6 @@ class FakeLauncher final : public platform::Launcher {
 
   // The answers; nothing means success.
   std::optional<std::string> openError;
-  std::optional<std::string> companionError;
   // Called when the companion app is opened, before it is counted.
   std::function<void()> onOpenCompanionApp;
 
@@ -32,7 +31,7 @@ class FakeLauncher final : public platform::Launcher {
     if (onOpenCompanionApp) onOpenCompanionApp();
     std::lock_guard lock(mutex_);
     ++companionOpens_;
-    return companionError;
+    return std::nullopt;
   }
 
   // Every open request, in order.

@@ -58,10 +58,6 @@ class ManualScheduler final : public platform::Scheduler {
       }
     }
   }
-  void runUntilIdle() { runAll(); }
-
-  // Time passed on this scheduler's clock.
-  Milliseconds now() const { return now_; }
   std::size_t pendingMain() const { return main_.size(); }
   std::size_t pendingBackground() const { return background_.size(); }
   std::size_t pendingTimers() const { return timers_.size(); }
