@@ -50,9 +50,9 @@ TEST_F(ActionDispatcherTest, NothingTouchesTheDiskOrTheBusOnTheMainLoop) {
   EXPECT_EQ(scheduler->runBackground(), 1);
   EXPECT_TRUE(fs::exists(folder_ / "New Text Document.txt"));
   // Back on the main loop only for the host: reveal, then rename.
-  EXPECT_TRUE(fileManager->revealed().empty());
+  EXPECT_TRUE(fileManager->revealed.empty());
   scheduler->runMain();
-  EXPECT_EQ(fileManager->revealed().size(), 1u);
+  EXPECT_EQ(fileManager->revealed.size(), 1u);
 }
 
 TEST_F(ActionDispatcherTest, RenameIsPressedOnlyWithTheNewItemAloneSelectedInTheFrontmostFileManager) {
@@ -87,7 +87,7 @@ TEST_F(ActionDispatcherTest, WithoutPermissionOrWithRenameOffNothingIsPressed) {
   perform(Create{"folder"}, folder_.path());
   EXPECT_TRUE(scheduler->delays.empty());
   EXPECT_EQ(host->permissionRequests, 1);
-  EXPECT_EQ(notifications->posted(), std::vector<std::string>(2, std::string(handOff::menuUsed)));
+  EXPECT_EQ(notifications->posted, std::vector<std::string>(2, std::string(handOff::menuUsed)));
 }
 
 TEST_F(ActionDispatcherTest, NewItemsGoToTheFolderTheUserSees) {
@@ -101,7 +101,7 @@ TEST_F(ActionDispatcherTest, NewItemsGoToTheFolderTheUserSees) {
   perform(Create{"folder"}, folder_ / "Tool.app");
   perform(Create{"folder"}, folder_ / "link");
   perform(Create{"folder"}, std::nullopt, {folder_ / "link"});
-  EXPECT_EQ(fileManager->revealed(),
+  EXPECT_EQ(fileManager->revealed,
             (std::vector<fs::path>{folder_ / "item.folder.name", folder_ / "item.folder.name 2", folder_ / "item.folder.name 3",
                                    folder_ / "link/item.folder.name", folder_ / "link/item.folder.name 2"}));
   EXPECT_TRUE(fs::is_directory(folder_ / "real/item.folder.name 2"));
@@ -119,7 +119,7 @@ TEST_F(ActionDispatcherTest, OpenWithOpensEachItemsFolderOnceInFirstSeenOrder) {
           {folder_ / "a.txt", folder_ / "src", folder_ / "b.txt", folder_.path() / "", folder_ / "src/../src", folder_ / "link",
            folder_ / "other/a link"});
   const std::vector<fs::path> folders = {folder_.path(), folder_ / "src", folder_ / "link", folder_ / "other"};
-  EXPECT_EQ(launcher->opened(), (std::vector<testing::FakeLauncher::Opened>{{folders, apps->installed["dev.zed.Zed"]}}));
+  EXPECT_EQ(launcher->opened, (std::vector<testing::FakeLauncher::Opened>{{folders, apps->installed["dev.zed.Zed"]}}));
 }
 
 TEST_F(ActionDispatcherTest, FailuresAreLoggedWithTheirMessageAndABeep) {
@@ -148,7 +148,7 @@ TEST_F(ActionDispatcherTest, FailuresAreLoggedWithTheirMessageAndABeep) {
                                               "open with dev.zed.Zed: app or items missing",
                                               "open with dev.zed.Zed: Failed to execute child process"}));
   EXPECT_EQ(host->beeps, 10);
-  EXPECT_TRUE(notifications->posted().empty());
+  EXPECT_TRUE(notifications->posted.empty());
 }
 
 TEST_F(ActionDispatcherTest, HandOffsStoreThePendingValueThenPostThenOpenTheApp) {
@@ -176,7 +176,7 @@ TEST_F(ActionDispatcherTest, HandOffsStoreThePendingValueThenPostThenOpenTheApp)
   EXPECT_EQ(log->errors(), (std::vector<std::string>{"alias: cannot store \"pendingAliasFolder\"",
                                                      "send to folder: cannot store \"pendingTransferItems\"",
                                                      "open preferences: cannot store \"pendingOpenPreferences\""}));
-  EXPECT_EQ(launcher->companionOpens(), 4);
+  EXPECT_EQ(launcher->companionOpens, 4);
   EXPECT_EQ(host->beeps, 3);
 }
 
@@ -185,7 +185,7 @@ TEST_F(ActionDispatcherTest, AnArchiveIsRevealedAndWhatItCannotHoldIsLogged) {
   testing::writeText(folder_ / "Photos/a.jpg", "jpeg");
   ASSERT_EQ(::mkfifo((folder_ / "Photos/pipe").c_str(), 0600), 0);
   perform(SendTo{SendToAction::zip}, std::nullopt, {folder_ / "Photos"});
-  EXPECT_EQ(fileManager->revealed(), std::vector<fs::path>{folder_ / "Photos.zip"});
+  EXPECT_EQ(fileManager->revealed, std::vector<fs::path>{folder_ / "Photos.zip"});
   EXPECT_EQ(log->infos().back(), "send to zip: left out what a zip archive cannot hold: " + (folder_ / "Photos/pipe").string());
   EXPECT_TRUE(log->errors().empty());
 }

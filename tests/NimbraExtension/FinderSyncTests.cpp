@@ -3,7 +3,6 @@
 #include "ExtensionTesting.h"
 #include "FakeContentTypes.h"
 #include "FakeDefaultsSuite.h"
-#include "FakeWorkspace.h"
 #include "nimbra/extension/FinderSync.h"
 
 namespace nimbra::extension {
@@ -29,7 +28,7 @@ class FinderSyncTest : public ::testing::Test, protected testing::FakeServices {
     ExtensionEnvironment env;
     env.strings = std::make_shared<StringTable>(StringTable::fromEntries({}));
     env.contentTypes = std::make_shared<testing::FakeContentTypes>();
-    env.locator = std::make_shared<CachingAppLocator>(locator_, options);
+    env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace_), options);
     env.openers = std::make_shared<ContentTypeOpeners>(env.contentTypes, workspace_, options);
     env.templateNames = {"blank.docx", "blank.xlsx"};
     return env;
@@ -38,7 +37,6 @@ class FinderSyncTest : public ::testing::Test, protected testing::FakeServices {
   std::string titles(FinderSync& sync, Kind kind) { return sync.menu(kind, {}, host_).value_or("no menu"); }
 
   std::shared_ptr<testing::FakeDefaultsSuite> suite_ = std::make_shared<testing::FakeDefaultsSuite>();
-  std::shared_ptr<testing::FakeAppLocator> locator_ = std::make_shared<testing::FakeAppLocator>();
   std::shared_ptr<testing::FakeWorkspace> workspace_ = std::make_shared<testing::FakeWorkspace>();
   TitlesHost host_;
 };
@@ -74,7 +72,7 @@ TEST_F(FinderSyncTest, SettingsAreReadAgainOnlyAfterAWriteAndABusySuiteKeepsTheL
 }
 
 TEST_F(FinderSyncTest, TheWarmUpFillsTheCachesInTheBackground) {
-  locator_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
+  workspace_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
   workspace_->openedTypes = {"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"};
   auto sync = withStore();
   sync.warmUp();

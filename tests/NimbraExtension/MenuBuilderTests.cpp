@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "FakeAppLocator.h"
 #include "FakeContentTypes.h"
+#include "FakeWorkspace.h"
 #include "nimbra/StringTable.h"
 #include "nimbra/extension/MenuBuilder.h"
 #include "nimbra/extension/MenuRendering.h"
@@ -36,7 +36,7 @@ class MenuBuilderTest : public ::testing::Test {
     inputs_.openWith = {{"com.apple.Terminal", true, true}, {"org.example.Editor", true, false}, {"dev.zed.Zed", false, true}};
     inputs_.canOpen = [this](const NewItem& item) { return openable_.contains(item.id); };
     inputs_.templateExists = [](std::string_view resource) { return resource != "blank.pages"; };
-    inputs_.locator = locator_;
+    inputs_.locator = std::make_shared<WorkspaceAppLocator>(apps_);
   }
 
   std::string build(Kind kind) { return shape(buildMenu(kind, &inputs_, context_)); }
@@ -45,14 +45,14 @@ class MenuBuilderTest : public ::testing::Test {
   }
   void installAll() {
     for (const auto* id : {"com.apple.Terminal", "org.example.Editor", "dev.zed.Zed"}) {
-      locator_->installed[id] = AppLocation{std::string("/apps/") + id + ".desktop", std::string("System ") + id};
+      apps_->installed[id] = AppLocation{std::string("/apps/") + id + ".desktop", std::string("System ") + id};
     }
   }
 
   StringTable strings_ = StringTable::fromEntries({});
   testing::FakeContentTypes types_;
   MenuContext context_{strings_, types_};
-  std::shared_ptr<testing::FakeAppLocator> locator_ = std::make_shared<testing::FakeAppLocator>();
+  std::shared_ptr<testing::FakeWorkspace> apps_ = std::make_shared<testing::FakeWorkspace>();
   MenuInputs inputs_;
   std::set<std::string> openable_;
 };

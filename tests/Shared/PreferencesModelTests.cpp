@@ -6,7 +6,6 @@
 
 #include "FakeApplicationBundles.h"
 #include "FakeDefaultsSuite.h"
-#include "NewItemSamples.h"
 #include "nimbra/JsonCoding.h"
 
 namespace nimbra {
@@ -14,8 +13,17 @@ namespace {
 
 using Property = PreferencesModel::Property;
 using Ids = std::vector<std::string>;
-using testing::customItem;
-using testing::ids;
+
+// An enabled custom text entry with an empty template.
+NewItem customItem(std::string id, std::string ext) {
+  return NewItem{std::move(id), NewItemKind::Text{"", false}, std::move(ext), std::nullopt, std::nullopt, true, false};
+}
+
+Ids ids(const std::vector<NewItem>& items) {
+  Ids result;
+  for (const auto& item : items) result.push_back(item.id);
+  return result;
+}
 
 class PreferencesModelTest : public ::testing::Test {
  protected:
@@ -99,7 +107,7 @@ TEST_F(PreferencesModelTest, ACustomTypeReachesTheStoreOnlyOnceItsExtensionIsVal
   model.addCustomType();
   auto items = model.newItems();
   const auto first = items.size() - 2;
-  EXPECT_EQ(items[first], (NewItem{items[first].id, NewItemKind::Text{"", false}, "", std::nullopt, std::nullopt, true, false}));
+  EXPECT_EQ(items[first], customItem(items[first].id, ""));
   EXPECT_TRUE(std::regex_match(items[first].id, std::regex("[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}")))
       << items[first].id;
   EXPECT_NE(items[first].id, items[first + 1].id);

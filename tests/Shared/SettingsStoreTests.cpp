@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "FakeDefaultsSuite.h"
-#include "NewItemSamples.h"
 #include "nimbra/JsonCoding.h"
 
 namespace nimbra {
@@ -13,7 +12,6 @@ namespace {
 
 using platform::DefaultsData;
 using platform::DefaultsValue;
-using testing::customItem;
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
@@ -69,9 +67,10 @@ TEST_F(SettingsStoreTest, NewItemsKeepWhatIsStoredAndAppendTheMissingBuiltInsSwi
   txt.kind = NewItemKind::Text{"changed", true};
   auto gone = txt;
   gone.id = "gone";
-  storeData(settingsKey::newItems, encodeNewItems({customItem("C1", "abc"), txt, gone}));
+  const NewItem custom{"C1", NewItemKind::Text{"", false}, "abc", std::nullopt, std::nullopt, true, false};
+  storeData(settingsKey::newItems, encodeNewItems({custom, txt, gone}));
   const auto store = openStore();
-  std::vector<NewItem> expected = {customItem("C1", "abc"), txt};
+  std::vector<NewItem> expected = {custom, txt};
   for (auto item : NewItem::builtIns()) {
     item.enabled = false;
     if (item.id != "txt") expected.push_back(item);
@@ -118,7 +117,7 @@ TEST_F(SettingsStoreTest, ListsAreSavedAsJsonDataAndAnOpenWithListComesBackAsSto
   const std::vector<OpenWithEntry> mine = {{"org.gnome.gedit", false, false}, {"com.apple.Terminal", true, true}};
   store.save(mine);
   EXPECT_EQ(store.openWith(), mine);
-  const std::vector<NewItem> items = {customItem("C", "abc")};
+  const std::vector<NewItem> items = {NewItem::builtIns()[1]};
   store.save(items);
   store.save(SendToEntry::defaults());
   EXPECT_EQ(suite->writes, (std::vector<std::string>{"openWith", "newItems", "sendTo"}));
