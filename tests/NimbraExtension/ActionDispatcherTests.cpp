@@ -77,17 +77,12 @@ TEST_F(ActionDispatcherTest, RenameIsPressedOnlyWithTheNewItemAloneSelectedInThe
   EXPECT_EQ(scheduler->pendingTimers(), 0u);
 }
 
-TEST_F(ActionDispatcherTest, WithoutPermissionOrWithRenameOffNothingIsPressed) {
+TEST_F(ActionDispatcherTest, WithoutPermissionToPressKeysItAsksOnceAndMovesOn) {
   host->permitted = false;
   perform(Create{"folder"}, folder_.path());
   EXPECT_EQ(host->permissionRequests, 1);
-  EXPECT_EQ(log->infos().back(), "rename: no permission to post events yet");
-  suite_->setValue(settingsKey::renameNewItems, false);
-  host->permitted = true;
-  perform(Create{"folder"}, folder_.path());
   EXPECT_TRUE(scheduler->delays.empty());
-  EXPECT_EQ(host->permissionRequests, 1);
-  EXPECT_EQ(notifications->posted, std::vector<std::string>(2, std::string(handOff::menuUsed)));
+  EXPECT_EQ(log->infos().back(), "rename: no permission to post events yet");
 }
 
 TEST_F(ActionDispatcherTest, NewItemsGoToTheFolderTheUserSees) {
@@ -105,6 +100,7 @@ TEST_F(ActionDispatcherTest, NewItemsGoToTheFolderTheUserSees) {
             (std::vector<fs::path>{folder_ / "item.folder.name", folder_ / "item.folder.name 2", folder_ / "item.folder.name 3",
                                    folder_ / "link/item.folder.name", folder_ / "link/item.folder.name 2"}));
   EXPECT_TRUE(fs::is_directory(folder_ / "real/item.folder.name 2"));
+  EXPECT_TRUE(scheduler->delays.empty());  // rename is switched off
 }
 
 TEST_F(ActionDispatcherTest, OpenWithOpensEachItemsFolderOnceInFirstSeenOrder) {
@@ -139,14 +135,14 @@ TEST_F(ActionDispatcherTest, FailuresAreLoggedWithTheirMessageAndABeep) {
 
   auto errors = log->errors();
   ASSERT_EQ(errors.size(), 10u);
-  EXPECT_EQ(errors[8].rfind("send to documents: ", 0), 0u) << errors[8];
-  EXPECT_EQ(errors[9].rfind("create broken: ", 0), 0u) << errors[9];
-  errors.resize(8);
+  // The file system's own words vary: only the context before them is compared.
+  for (const auto i : {8, 9}) errors[i].resize(errors[i].find(": ") + 1);
   EXPECT_EQ(errors, (std::vector<std::string>{"no folder or item txt", "no folder or item nonesuch", "no folder or item txt",
                                               "send to: nothing selected", "send to folder: no settings store",
                                               "open with com.example.Missing: app or items missing",
                                               "open with dev.zed.Zed: app or items missing",
-                                              "open with dev.zed.Zed: Failed to execute child process"}));
+                                              "open with dev.zed.Zed: Failed to execute child process",
+                                              "send to documents:", "create broken:"}));
   EXPECT_EQ(host->beeps, 10);
   EXPECT_TRUE(notifications->posted.empty());
 }

@@ -47,9 +47,10 @@ TEST(SelectionIsFoldersOnly, NeedsReadableDirectoriesAndAnUnreadablePackageFlagI
   EXPECT_FALSE(selectionIsFoldersOnly(std::vector{SelectedItem::known("/a", true), SelectedItem::known("/gone", std::nullopt)}));
 }
 
-TEST_F(FinderSyncTest, WithoutAStoreTheMenuIsTheFinishSetupLeaf) {
+TEST_F(FinderSyncTest, WithoutAStoreEveryKindIsTheFinishSetupLeaf) {
   FinderSync sync(std::nullopt, environment(), services());
-  EXPECT_EQ(titles(sync, Kind::contextualMenuForItems), "menu.finishSetup ");
+  for (int kind : {0, 1, 2, 3, 42}) EXPECT_EQ(titles(sync, static_cast<Kind>(kind)), "menu.finishSetup ") << kind;
+  EXPECT_EQ(sync.actions(), std::vector<MenuAction>{MenuAction::FinishSetup{}});
 }
 
 TEST_F(FinderSyncTest, SettingsAreReadAgainOnlyAfterAWriteAndABusySuiteKeepsTheLast) {

@@ -43,11 +43,6 @@ class MenuBuilderTest : public ::testing::Test {
   void only(const std::set<std::string>& ids) {
     for (auto& item : inputs_.newItems) item.enabled = ids.contains(item.id);
   }
-  void installAll() {
-    for (const auto* id : {"com.apple.Terminal", "org.example.Editor", "dev.zed.Zed"}) {
-      apps_->installed[id] = AppLocation{std::string("/apps/") + id + ".desktop", std::string("System ") + id};
-    }
-  }
 
   StringTable strings_ = StringTable::fromEntries({});
   testing::FakeContentTypes types_;
@@ -57,15 +52,10 @@ class MenuBuilderTest : public ::testing::Test {
   std::set<std::string> openable_;
 };
 
-TEST_F(MenuBuilderTest, WithoutSettingsEveryKindIsTheFinishSetupLeaf) {
-  for (int kind : {0, 1, 2, 3, 42}) {
-    EXPECT_EQ(buildMenu(static_cast<Kind>(kind), nullptr, context_),
-              (std::vector<Node>{Node::Action{"menu.finishSetup", std::nullopt, MenuAction::FinishSetup{}}}));
-  }
-}
-
 TEST_F(MenuBuilderTest, EachKindPlacesItsPartsAndOpenWithListsOnlyEnabledInstalledApps) {
-  installAll();
+  for (const auto* id : {"com.apple.Terminal", "org.example.Editor", "dev.zed.Zed"}) {
+    apps_->installed[id] = AppLocation{std::string("/apps/") + id + ".desktop", std::string("System ") + id};
+  }
   inputs_.sendTo[1].enabled = false;
   // A known app is titled from the table, another by the system's name; Zed is switched off.
   const std::string openWith = "menu.openWith[Terminal System org.example.Editor]";

@@ -49,27 +49,17 @@ TEST_F(CachingAppLocatorTest, EachAnswerIsFreshForLessThanAMinuteAfterItWasAsked
   EXPECT_EQ(base_->questions, 3);
 }
 
-// A base that blocks on the key "slow" until released, to prove the cache lock is free while it is asked.
-class BlockingLocator final : public AppLocating {
- public:
-  std::optional<AppLocation> applicationURL(std::string_view id) const override {
-    if (id != "slow") return std::nullopt;
-    entered = true;
-    while (!release) std::this_thread::yield();
-    return std::nullopt;
-  }
-  mutable std::atomic<bool> entered{false};
-  std::atomic<bool> release{false};
-};
-
-TEST(CachingAppLocatorLocking, LockIsNotHeldWhileTheBaseIsAsked) {
-  auto blocking = std::make_shared<BlockingLocator>();
-  const CachingAppLocator locator(blocking);
-  std::thread waiting([&] { locator.applicationURL("slow"); });
-  while (!blocking->entered) std::this_thread::yield();
-  // Would deadlock if the first lookup held the lock across its base call.
-  EXPECT_FALSE(locator.applicationURL("fast"));
-  blocking->release = true;
+TEST(LookupCache, TheLockIsNotHeldWhileAnAnswerIsComputed) {
+  std::atomic<bool> entered{false}, release{false};
+  LookupCache<bool> cache([&](std::string_view key) {
+    entered = entered || key == "slow";
+    while (key == "slow" && !release) std::this_thread::yield();
+    return false;
+  });
+  std::thread waiting([&] { cache.value("slow"); });
+  while (!entered) std::this_thread::yield();
+  EXPECT_FALSE(cache.value("fast"));  // would deadlock if the slow lookup held the lock
+  release = true;
   waiting.join();
 }
 
