@@ -1,10 +1,9 @@
 #pragma once
-// In-memory content types: a fixed extension table; records what was asked.
+// In-memory content types: a fixed extension table.
 
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "nimbra/platform/ContentTypes.h"
 
@@ -14,16 +13,10 @@ class FakeContentTypes final : public platform::ContentTypes {
  public:
   std::map<std::string, std::string, std::less<>> byExtension = {
       {"txt", "text/plain"}, {"md", "text/markdown"}, {"docx", "application/vnd.openxmlformats-officedocument.wordprocessingml.document"},
-      {"xlsx", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"},
-      {"pptx", "application/vnd.openxmlformats-officedocument.presentationml.presentation"},
-      {"pages", "application/vnd.apple.pages"}, {"numbers", "application/vnd.apple.numbers"},
-      {"key", "application/vnd.apple.keynote"}, {"rtf", "application/rtf"}, {"html", "text/html"},
-      {"sh", "application/x-shellscript"}, {"json", "application/json"}};
+      {"xlsx", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"}};
   std::set<std::string, std::less<>> notData;  // types that do not conform to generic data
-  mutable std::vector<std::string> askedExtensions;
 
   std::optional<std::string> typeForExtension(std::string_view ext) const override {
-    askedExtensions.emplace_back(ext);
     const auto it = byExtension.find(ext);
     if (it == byExtension.end()) return std::nullopt;
     return it->second;

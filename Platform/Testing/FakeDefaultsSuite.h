@@ -1,8 +1,6 @@
 #pragma once
 // An in-memory defaults suite that records every write.
 
-#include <utility>
-
 #include "nimbra/platform/DefaultsSuite.h"
 
 namespace nimbra::testing {
@@ -11,8 +9,8 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
  public:
   Domain stored;
   Domain registered;
-  // Every write in order: the key and what was written (nothing for a removal).
-  std::vector<std::pair<std::string, std::optional<platform::DefaultsValue>>> writes;
+  // The key of every write, in order.
+  std::vector<std::string> writes;
   mutable int reads = 0;
   std::uint64_t changes = 0;
 
@@ -25,7 +23,7 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
   }
   bool setValue(std::string_view key, const std::optional<platform::DefaultsValue>& value) override {
     if (readOnly) return false;
-    writes.emplace_back(key, value);
+    writes.emplace_back(key);
     ++changes;
     if (value) {
       stored.insert_or_assign(std::string(key), *value);
@@ -48,13 +46,6 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
     return stored;
   }
   std::uint64_t changeCount() const override { return changes; }
-
-  // The keys written, in order.
-  std::vector<std::string> writtenKeys() const {
-    std::vector<std::string> keys;
-    for (const auto& write : writes) keys.push_back(write.first);
-    return keys;
-  }
 };
 
 }  // namespace nimbra::testing

@@ -2,7 +2,6 @@
 // A log that keeps every line with its level, in order.
 
 #include <mutex>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,42 +11,32 @@ namespace nimbra::testing {
 
 class FakeSystemLog final : public platform::SystemLog {
  public:
-  enum class Level { info, error };
-  struct Line {
-    Level level;
-    std::string message;
-    bool operator==(const Line&) const = default;
-    friend std::ostream& operator<<(std::ostream& out, const Line& line) {
-      return out << (line.level == Level::info ? "info: " : "error: ") << line.message;
-    }
-  };
+  void info(std::string_view message) override { add("info: ", message); }
+  void error(std::string_view message) override { add("error: ", message); }
 
-  void info(std::string_view message) override { add(Level::info, message); }
-  void error(std::string_view message) override { add(Level::error, message); }
-
-  std::vector<Line> lines() const {
+  // Every line, its level in front.
+  std::vector<std::string> lines() const {
     std::lock_guard lock(mutex_);
     return lines_;
   }
-  std::vector<std::string> infos() const { return messages(Level::info); }
-  std::vector<std::string> errors() const { return messages(Level::error); }
+  std::vector<std::string> infos() const { return messages("info: "); }
+  std::vector<std::string> errors() const { return messages("error: "); }
 
  private:
-  void add(Level level, std::string_view message) {
+  void add(std::string_view level, std::string_view message) {
     std::lock_guard lock(mutex_);
-    lines_.push_back({level, std::string(message)});
+    lines_.push_back(std::string(level).append(message));
   }
-  std::vector<std::string> messages(Level level) const {
-    std::lock_guard lock(mutex_);
+  std::vector<std::string> messages(std::string_view level) const {
     std::vector<std::string> result;
-    for (const auto& line : lines_) {
-      if (line.level == level) result.push_back(line.message);
+    for (const auto& line : lines()) {
+      if (line.starts_with(level)) result.push_back(line.substr(level.size()));
     }
     return result;
   }
 
   mutable std::mutex mutex_;
-  std::vector<Line> lines_;
+  std::vector<std::string> lines_;
 };
 
 }  // namespace nimbra::testing

@@ -1,14 +1,12 @@
 #pragma once
 // The extension's services as fakes that record what they were asked, over the
-// real file system, with every piece of work run by a ManualScheduler.
+// real file system. Every piece of work runs on the test's thread, on a
+// ManualScheduler, so the fakes need no locks.
 
 #include <memory>
 
-#include "FakeAppLocator.h"
-#include "FakeFileManager.h"
-#include "FakeLauncher.h"
-#include "FakeNotifications.h"
 #include "FakeSystemLog.h"
+#include "FakeWorkspace.h"
 #include "FileTesting.h"
 #include "ManualScheduler.h"
 #include "nimbra/StringTable.h"
@@ -33,11 +31,52 @@ class FakeHost final : public extension::HostServices {
   void pressRename() override { ++renames; }
 };
 
+struct FakeFileManager final : platform::FileManager {
+  std::vector<std::filesystem::path> revealed;
+  void reveal(const std::filesystem::path& item) override { revealed.push_back(item); }
+};
+
+struct FakeNotifications final : platform::Notifications {
+  std::vector<std::string> posted;
+  // Called at each post, before it is recorded: a test looks at other fakes then.
+  std::function<void(std::string_view name)> onPost;
+
+  void post(std::string_view name) override {
+    if (onPost) onPost(name);
+    posted.emplace_back(name);
+  }
+  std::unique_ptr<Observation> observe(std::string_view, std::function<void()>) override {
+    return std::make_unique<Observation>();
+  }
+};
+
+struct FakeLauncher final : platform::Launcher {
+  struct Opened {
+    std::vector<std::filesystem::path> folders;
+    AppLocation app;
+    bool operator==(const Opened&) const = default;
+  };
+  std::vector<Opened> opened;
+  int companionOpens = 0;
+  std::optional<std::string> openError;  // nothing: success
+  std::function<void()> onOpenCompanionApp;
+
+  std::optional<std::string> open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) override {
+    opened.push_back({folders, app});
+    return openError;
+  }
+  std::optional<std::string> openCompanionApp() override {
+    if (onOpenCompanionApp) onOpenCompanionApp();
+    ++companionOpens;
+    return std::nullopt;
+  }
+};
+
 struct FakeServices {
   std::shared_ptr<FakeNotifications> notifications = std::make_shared<FakeNotifications>();
   std::shared_ptr<FakeFileManager> fileManager = std::make_shared<FakeFileManager>();
   std::shared_ptr<FakeLauncher> launcher = std::make_shared<FakeLauncher>();
-  std::shared_ptr<FakeAppLocator> apps = std::make_shared<FakeAppLocator>();
+  std::shared_ptr<FakeWorkspace> apps = std::make_shared<FakeWorkspace>();
   std::shared_ptr<FakeSystemLog> log = std::make_shared<FakeSystemLog>();
   std::shared_ptr<ManualScheduler> scheduler = std::make_shared<ManualScheduler>();
   std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
@@ -49,7 +88,7 @@ struct FakeServices {
     s.notifications = notifications;
     s.fileManager = fileManager;
     s.launcher = launcher;
-    s.apps = apps;
+    s.apps = std::make_shared<WorkspaceAppLocator>(apps);
     s.log = log;
     s.scheduler = scheduler;
     s.host = host;

@@ -3,178 +3,97 @@
 #include "ExtensionTesting.h"
 #include "FakeContentTypes.h"
 #include "FakeDefaultsSuite.h"
-#include "FakeWorkspace.h"
-#include "nimbra/JsonCoding.h"
 #include "nimbra/extension/FinderSync.h"
 
 namespace nimbra::extension {
 namespace {
 
-using namespace std::chrono_literals;
+using Kind = MenuKind;
 
+// The rendered menu on one line: "Title " a leaf, "Title[ children ] " a submenu.
 struct TitlesHost {
-  using Menu = std::vector<std::string>;
-  std::vector<MenuAction> bound;  // as a host binds each item to its action
+  using Menu = std::string;
   Menu makeMenu() { return {}; }
-  void addSeparator(Menu& m) { m.push_back("-"); }
-  void addAction(Menu& m, const MenuNode::Action& a, long) {
-    m.push_back(a.title);
-    bound.push_back(a.action);
-  }
-  void addSubmenu(Menu& m, const MenuNode::Submenu& s, Menu child) {
-    m.push_back(s.title);
-    for (auto& c : child) m.push_back("  " + c);
-  }
+  void addSeparator(Menu& m) { m += "- "; }
+  void addAction(Menu& m, const MenuNode::Action& a, long) { m += a.title + " "; }
+  void addSubmenu(Menu& m, const MenuNode::Submenu& s, Menu child) { m += s.title + "[ " + child + "] "; }
 };
 
 class FinderSyncTest : public ::testing::Test, protected testing::FakeServices {
  protected:
-  // The caches refresh in the background of the test's scheduler, on the test's clock.
+  // The caches refresh in the background of the test's scheduler.
   ExtensionEnvironment environment() {
-    const LookupOptions options{60s, [this] { return LookupClock::TimePoint(std::chrono::seconds(clock_)); },
+    const LookupOptions options{std::chrono::seconds(60), LookupClock::system(),
                                 [s = scheduler](std::function<void()> work) { s->inBackground(std::move(work)); }};
     ExtensionEnvironment env;
-    env.strings = std::make_shared<StringTable>(StringTable::fromEntries({{"menu.new", "New"}}));
+    env.strings = std::make_shared<StringTable>(StringTable::fromEntries({}));
     env.contentTypes = std::make_shared<testing::FakeContentTypes>();
-    env.locator = std::make_shared<CachingAppLocator>(locator_, options);
+    env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace_), options);
     env.openers = std::make_shared<ContentTypeOpeners>(env.contentTypes, workspace_, options);
-    env.templateNames = {"blank.docx"};
+    env.templateNames = {"blank.docx", "blank.xlsx"};
     return env;
   }
   FinderSync withStore() { return FinderSync(SettingsStore::open(suite_), environment(), services()); }
+  std::string titles(FinderSync& sync, Kind kind) { return sync.menu(kind, {}, host_).value_or("no menu"); }
 
   std::shared_ptr<testing::FakeDefaultsSuite> suite_ = std::make_shared<testing::FakeDefaultsSuite>();
-  std::shared_ptr<testing::FakeAppLocator> locator_ = std::make_shared<testing::FakeAppLocator>();
   std::shared_ptr<testing::FakeWorkspace> workspace_ = std::make_shared<testing::FakeWorkspace>();
-  long clock_ = 0;
   TitlesHost host_;
 };
 
-TEST(SelectionIsFoldersOnly, NeedsReadableDirectoriesThatAreNotPackages) {
+TEST(SelectionIsFoldersOnly, NeedsReadableDirectoriesAndAnUnreadablePackageFlagIsNoPackage) {
   EXPECT_TRUE(selectionIsFoldersOnly({}));
-  const std::vector folders = {SelectedItem::known("/a", true), SelectedItem{"/b", true, std::nullopt}};
-  EXPECT_TRUE(selectionIsFoldersOnly(folders));
-  const std::vector withFile = {SelectedItem::known("/a", true), SelectedItem::known("/f.txt", false)};
-  EXPECT_FALSE(selectionIsFoldersOnly(withFile));
-  const std::vector withApp = {SelectedItem::known("/Tool.app", true)};
-  EXPECT_FALSE(selectionIsFoldersOnly(withApp));
-  const std::vector unreadable = {SelectedItem::known("/gone", std::nullopt)};
-  EXPECT_FALSE(selectionIsFoldersOnly(unreadable));
+  EXPECT_TRUE(selectionIsFoldersOnly(std::vector{SelectedItem::known("/a", true), SelectedItem{"/b", true, std::nullopt}}));
+  EXPECT_FALSE(selectionIsFoldersOnly(std::vector{SelectedItem::known("/a", true), SelectedItem::known("/gone", std::nullopt)}));
 }
 
-TEST_F(FinderSyncTest, WithoutStoreEveryKindIsTheFinishSetupLeaf) {
+TEST_F(FinderSyncTest, WithoutAStoreEveryKindIsTheFinishSetupLeaf) {
   FinderSync sync(std::nullopt, environment(), services());
-  for (auto kind : {MenuKind::contextualMenuForItems, MenuKind::contextualMenuForContainer,
-                    MenuKind::contextualMenuForSidebar, MenuKind::toolbarItemMenu}) {
-    const auto menu = sync.menu(kind, {}, host_);
-    ASSERT_TRUE(menu);
-    EXPECT_EQ(menu->size(), 1u);
-    ASSERT_EQ(sync.actions().size(), 1u);
-    EXPECT_EQ(sync.actions()[0], MenuAction(MenuAction::FinishSetup{}));
-  }
+  for (int kind : {0, 1, 2, 3, 42}) EXPECT_EQ(titles(sync, static_cast<Kind>(kind)), "menu.finishSetup ") << kind;
+  EXPECT_EQ(sync.actions(), std::vector<MenuAction>{MenuAction::FinishSetup{}});
 }
 
-TEST_F(FinderSyncTest, AnEmptyTreeGivesNoMenuAndKeepsTheLastActions) {
+TEST_F(FinderSyncTest, SettingsAreReadAgainOnlyAfterAWriteAndABusySuiteKeepsTheLast) {
   auto sync = withStore();
-  ASSERT_TRUE(sync.menu(MenuKind::contextualMenuForContainer, {}, host_));
-  const auto kept = sync.actions();
-  EXPECT_EQ(kept.size(), 4u);  // folder, alias, rtf, txt: no app opens the office documents
-  EXPECT_FALSE(sync.menu(MenuKind::contextualMenuForSidebar, {}, host_));
-  EXPECT_EQ(sync.actions(), kept);
-}
+  EXPECT_EQ(titles(sync, Kind::contextualMenuForContainer),
+            "menu.new[ item.folder.label item.alias.label item.rtf.label item.txt.label ] ");
+  const int reads = suite_->reads;
+  titles(sync, Kind::contextualMenuForContainer);
+  titles(sync, Kind::contextualMenuForItems);
+  EXPECT_EQ(suite_->reads, reads);
 
-TEST_F(FinderSyncTest, ReadsTheSuiteAgainOnlyAfterSomebodyWroteIt) {
-  auto sync = withStore();
-  sync.menuNodes(MenuKind::contextualMenuForContainer, {});
-  const int readsAfterFirst = suite_->reads;
-  sync.menuNodes(MenuKind::contextualMenuForContainer, {});
-  sync.menuNodes(MenuKind::contextualMenuForItems, {});
-  EXPECT_EQ(suite_->reads, readsAfterFirst);
-
-  // The other process switches grouping off and Send to zip off: seen on the very next request.
+  // Another process's writes are seen on the very next request; only two templates are in the folder.
   suite_->setValue(settingsKey::groupNewItems, false);
-  EXPECT_EQ(*sync.menu(MenuKind::contextualMenuForContainer, {}, host_),
-            (std::vector<std::string>{"item.folder.label", "item.alias.label", "item.rtf.label", "item.txt.label"}));
-  suite_->setValue(settingsKey::sendTo, platform::DefaultsData{encodeSendTo({{SendToAction::zip, false}})});
-  EXPECT_EQ(*sync.menu(MenuKind::contextualMenuForItems, {}, host_),
-            (std::vector<std::string>{"menu.sendTo", "  sendTo.desktopCopy", "  sendTo.desktop", "  sendTo.documents",
-                                      "  sendTo.otherFolder"}));
-
-  // A suite too busy to answer: the last settings read, not the defaults.
   suite_->setValue(settingsKey::showUnopenableTypes, true);
+  const std::string shown = "item.folder.label item.alias.label item.word.label item.excel.label item.rtf.label item.txt.label ";
+  EXPECT_EQ(titles(sync, Kind::contextualMenuForContainer), shown);
+  suite_->setValue(settingsKey::groupNewItems, true);
   suite_->unreadable = true;
-  EXPECT_EQ(sync.menu(MenuKind::contextualMenuForContainer, {}, host_)->front(), "item.folder.label");
+  EXPECT_EQ(titles(sync, Kind::contextualMenuForContainer), shown);
 }
 
-TEST_F(FinderSyncTest, TemplatesComeFromTheFolderListing) {
-  std::vector<NewItem> items = {NewItem::builtIns()[2], NewItem::builtIns()[3]};  // docx, xlsx
-  SettingsStore(suite_).save(items);
-  suite_->setValue(settingsKey::showUnopenableTypes, true);
-  auto sync = withStore();
-  const auto nodes = sync.menuNodes(MenuKind::contextualMenuForContainer, {});
-  const auto& leaves = nodes.at(0).as<MenuNode::Submenu>()->children;
-  ASSERT_EQ(leaves.size(), 1u);  // blank.xlsx is not in the folder
-  EXPECT_EQ(leaves[0].as<MenuNode::Action>()->action, MenuAction(MenuAction::Create{"word"}));
-}
-
-TEST_F(FinderSyncTest, OpenWithNeedsAFolderSelectionInTheItemsMenu) {
-  locator_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
+TEST_F(FinderSyncTest, TheWarmUpFillsTheCachesInTheBackground) {
+  workspace_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
+  workspace_->openedTypes = {"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"};
   auto sync = withStore();
   sync.warmUp();
   scheduler->runAll();
-  const std::vector folder = {SelectedItem::known("/home/u/src", true)};
-  const std::vector file = {SelectedItem::known("/home/u/a.txt", false)};
-  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForItems, folder).size(), 2u);
-  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForItems, file).size(), 1u);
+  EXPECT_EQ(titles(sync, Kind::contextualMenuForContainer),
+            "menu.new[ item.folder.label item.alias.label item.excel.label item.rtf.label item.txt.label ] menu.openWith[ Zed ] ");
 }
 
-TEST_F(FinderSyncTest, MenusNeverWaitForThePlatformAndTheWarmUpFillsTheCaches) {
-  locator_->installed["dev.zed.Zed"] = AppLocation{"/apps/zed.desktop", "Zed"};
-  auto sync = withStore();
-  // Nothing known yet: the menu goes without Open with while the lookups run in the background.
-  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 0u);
-  EXPECT_TRUE(locator_->asked().empty());
-  sync.warmUp();
-  scheduler->runAll();
-  const auto asked = locator_->asked().size();
-  EXPECT_EQ(asked, 16u);  // each default app once, however many requests asked
-  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 1u);
-
-  // A minute later the answers are stale: served as they are, refreshed behind the menu's back.
-  clock_ = 61;
-  locator_->installed.clear();
-  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 1u);
-  EXPECT_EQ(locator_->asked().size(), asked);
-  scheduler->runAll();
-  EXPECT_EQ(sync.menuNodes(MenuKind::contextualMenuForSidebar, {}).size(), 0u);
-}
-
-TEST_F(FinderSyncTest, APickCarriesItsActionWhateverMenuCameLater) {
-  auto sync = withStore();
-  TitlesHost container;
-  sync.menu(MenuKind::contextualMenuForContainer, {}, container);
-  sync.menu(MenuKind::contextualMenuForItems, {}, host_);
-  sync.perform(container.bound.at(0), home.path(), {});
-  scheduler->runAll();
-  EXPECT_EQ(log->infos().at(1), "perform create(folder)");
-  EXPECT_TRUE(std::filesystem::is_directory(home / "item.folder.name"));
-}
-
-TEST_F(FinderSyncTest, PicksOutOfRangeAreLoggedAndBeepAndTheObjectMayGoFirst) {
+TEST_F(FinderSyncTest, APickIsLookedUpOnALaterTurnInTheLastMenuThatWasNotEmpty) {
   {
     auto sync = withStore();
-    EXPECT_EQ(log->infos(), std::vector<std::string>{"FinderSync init"});
-    sync.picked(0, home.path(), {});
-    sync.picked(-1, home.path(), {});
+    ASSERT_TRUE(sync.menu(Kind::contextualMenuForContainer, {}, host_));  // folder, alias, rtf, txt
+    EXPECT_FALSE(sync.menu(Kind::contextualMenuForSidebar, {}, host_));   // no apps: no menu
+    for (long tag : {3, 4, -1}) sync.picked(tag, home.path(), {});
   }
-  EXPECT_TRUE(log->errors().empty());  // nothing happens before the next turn of the main loop
+  EXPECT_EQ(log->infos(), std::vector<std::string>{"FinderSync init"});
   scheduler->runAll();
-  EXPECT_EQ(log->errors(), (std::vector<std::string>{"menu tag 0 out of range (0 actions)",
-                                                     "menu tag -1 out of range (0 actions)"}));
+  EXPECT_EQ(log->infos().at(1), "perform create(txt)");
+  EXPECT_EQ(log->errors(), (std::vector<std::string>{"menu tag 4 out of range (4 actions)", "menu tag -1 out of range (4 actions)"}));
   EXPECT_EQ(host->beeps, 2);
-  auto incomplete = services();
-  incomplete.scheduler = nullptr;
-  EXPECT_THROW(FinderSync(std::nullopt, environment(), incomplete), std::invalid_argument);
 }
 
 }  // namespace

@@ -28,11 +28,10 @@ class DesktopApplicationBundlesTest : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete world; }
 
-  static fs::path write(const fs::path& relative, std::string_view type) {
+  static void write(const fs::path& relative, std::string_view type) {
     const auto path = world->path() / relative;
     fs::create_directories(path.parent_path());
     std::ofstream(path) << "[Desktop Entry]\nType=" << type << "\nName=Some App\nExec=true %U\n";
-    return path;
   }
   static fs::path at(const fs::path& relative) { return world->path() / relative; }
 

@@ -1,6 +1,5 @@
-// Launches fixture desktop entries whose programs write their arguments to a file.
-// The XDG data dirs name only the fixture's folder and are set before GIO first
-// reads them, so this file is its own test program.
+// Launches desktop entries whose programs write their arguments to a file. The
+// companion app's own entry is launched by the CLI's pick tests.
 
 #include "nimbra/platform/linux/DesktopLauncher.h"
 
@@ -31,18 +30,6 @@ std::string waitForText(const fs::path& output) {
 
 class DesktopLauncherTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    data_ = new TemporaryFolder;
-    ::setenv("XDG_DATA_HOME", data_->path().c_str(), 1);
-    ::setenv("XDG_DATA_DIRS", (*data_ / "none").c_str(), 1);
-    writeRecorder(*data_ / "companion", *data_ / "companion.out");
-    fs::create_directory(*data_ / "applications");
-    writeText(*data_ / "applications/ai.corvane.nimbra.desktop",
-              "[Desktop Entry]\nType=Application\nName=Nimbra\nExec=" + (*data_ / "companion").string() + " --from-entry\n");
-  }
-  static void TearDownTestSuite() { delete data_; }
-
-  static inline TemporaryFolder* data_ = nullptr;
   TemporaryFolder dir_;
 };
 
@@ -61,10 +48,7 @@ TEST_F(DesktopLauncherTest, OpensTheFoldersWithTheEntryOrSaysWhyNot) {
   }
 }
 
-TEST_F(DesktopLauncherTest, TheCompanionAppStartsFromItsEntryElseFromTheProgramNearTheBinary) {
-  EXPECT_EQ(desktopLauncher()->openCompanionApp(), std::nullopt);
-  EXPECT_EQ(waitForText(*data_ / "companion.out"), "--from-entry\n");
-
+TEST_F(DesktopLauncherTest, WithoutItsEntryTheCompanionAppStartsFromTheProgramNearTheBinary) {
   // An installed module: <prefix>/lib/<arch>/nautilus/extensions-4/x.so with <prefix>/bin/nimbra.
   const auto module = dir_ / "usr/lib/x86_64-linux-gnu/nautilus/extensions-4/libnimbra.so";
   writeRecorder(dir_ / "usr/bin/nimbra", dir_ / "fallback.out");

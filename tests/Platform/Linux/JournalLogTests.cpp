@@ -26,14 +26,12 @@ TEST(JournalLog, EntriesCarryTheTextAsIsWithSubsystemCategoryAndPriority) {
   const auto log = structuredLog("extension", record, &entries);
   log->info("perform create(itemID: \"txt\") 100% done");
   log->error("send to zip: r\xc3\xa9sum\xc3\xa9\nsecond line");
-  EXPECT_EQ(entries, (std::vector<Fields>{
-                         {{"MESSAGE", "perform create(itemID: \"txt\") 100% done"},
-                          {"PRIORITY", "6"}, {"GLIB_DOMAIN", "nimbra"}, {"NIMBRA_SUBSYSTEM", "ai.corvane.nimbra"},
-                          {"NIMBRA_CATEGORY", "extension"}},
-                         {{"MESSAGE", "send to zip: r\xc3\xa9sum\xc3\xa9\nsecond line"},
-                          {"PRIORITY", "3"}, {"GLIB_DOMAIN", "nimbra"}, {"NIMBRA_SUBSYSTEM", "ai.corvane.nimbra"},
-                          {"NIMBRA_CATEGORY", "extension"}},
-                     }));
+  const auto entry = [](std::string message, std::string priority) {
+    return Fields{{"MESSAGE", message}, {"PRIORITY", priority}, {"GLIB_DOMAIN", "nimbra"},
+                  {"NIMBRA_SUBSYSTEM", "ai.corvane.nimbra"}, {"NIMBRA_CATEGORY", "extension"}};
+  };
+  EXPECT_EQ(entries, (std::vector<Fields>{entry("perform create(itemID: \"txt\") 100% done", "6"),
+                                          entry("send to zip: r\xc3\xa9sum\xc3\xa9\nsecond line", "3")}));
 }
 
 }  // namespace

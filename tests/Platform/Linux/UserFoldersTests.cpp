@@ -38,7 +38,7 @@ TEST_F(UserFoldersTest, ReadsTheFoldersAsXdgUserDirsWritesThemAndIgnoresWhatItDo
        "  XDG_DOCUMENTS_DIR = \"$HOME/Meine Dokumente/\"\n",
        home / "Schreibtisch", home / "Meine Dokumente"},
       // Absolute values, escapes; the last line for a key wins.
-      {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DESKTOP_DIR=\"/data/My \\\"Desk\\\"\"\nXDG_DOCUMENTS_DIR=\"/srv/docs\"\n",
+      {"XDG_DESKTOP_DIR=\"$HOME/Old\"\nXDG_DESKTOP_DIR=\"/data/My \\\"Desk\\\"\"\nXDG_DOCUMENTS_DIR=\"/srv/docs\"\n",
        "/data/My \"Desk\"", "/srv/docs"},
       {"XDG_DESKTOP_DIR=\"$HOME\"\nXDG_DOCUMENTS_DIR=\"$HOME/\"\n", home, home},  // disabled: the home itself
       {"XDG_DESKTOP_DIR=$HOME/Unquoted\nXDG_DESKTOP_DIR=\"Relative\"\nXDG_DESKTOP_DIR=\"$HOME/Unterminated\n"
