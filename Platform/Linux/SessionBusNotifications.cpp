@@ -1,40 +1,9 @@
 #include "nimbra/platform/linux/SessionBusNotifications.h"
 
-#include <exception>
 #include <string>
 
 namespace nimbra::platform {
 namespace {
-
-struct Subscriber {
-  std::string name;
-  std::function<void()> handler;
-  std::shared_ptr<SystemLog> log;
-};
-
-void onPosted(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*, GVariant*, gpointer data) {
-  auto& subscriber = *static_cast<Subscriber*>(data);
-  // The handler runs from a GLib callback: nothing may escape into C.
-  try {
-    subscriber.handler();
-  } catch (const std::exception& e) {
-    subscriber.log->error("notification " + subscriber.name + ": handler failed: " + e.what());
-  } catch (...) {
-    subscriber.log->error("notification " + subscriber.name + ": handler failed");
-  }
-}
-
-class BusObservation final : public Notifications::Observation {
- public:
-  BusObservation(Connection connection, guint id) : connection_(std::move(connection)), id_(id) {}
-  ~BusObservation() override { g_dbus_connection_signal_unsubscribe(connection_.get(), id_); }
-
- private:
-  Connection connection_;
-  guint id_;
-};
-
-class NoObservation final : public Notifications::Observation {};
 
 class SessionBusNotifications final : public Notifications {
  public:
@@ -62,21 +31,6 @@ class SessionBusNotifications final : public Notifications {
       log_->info("notification " + text + " dropped: " + error->message);
       g_error_free(error);
     }
-  }
-
-  std::unique_ptr<Observation> observe(std::string_view name, std::function<void()> handler) override {
-    const std::string text(name);
-    auto connection = bus_->connection();
-    if (!connection) {
-      log_->info("notification " + text + " not observed: no session bus");
-      return std::make_unique<NoObservation>();
-    }
-    // arg0 matching lets the bus deliver only this name's posts to us.
-    const guint id = g_dbus_connection_signal_subscribe(
-        connection.get(), nullptr, kNotificationsInterface, kNotificationsMember, kNotificationsPath, text.c_str(),
-        G_DBUS_SIGNAL_FLAGS_NONE, onPosted, new Subscriber{text, std::move(handler), log_},
-        [](gpointer data) { delete static_cast<Subscriber*>(data); });
-    return std::make_unique<BusObservation>(std::move(connection), id);
   }
 
  private:

@@ -38,7 +38,7 @@ nautilus_session_start() {
   nautilus --new-window "$folder" >"$session/nautilus.log" 2>&1 &
   nautilus_pid=$!
   for _ in $(seq 100); do xdotool search --onlyvisible --class nautilus >/dev/null 2>&1 && break; sleep 0.1; done
-  sleep 4  # the first directory load and our warm-up
+  sleep 6  # the first directory load and our warm-up
 }
 
 nautilus_session_stop() {

@@ -45,9 +45,6 @@ struct FakeNotifications final : platform::Notifications {
     if (onPost) onPost(name);
     posted.emplace_back(name);
   }
-  std::unique_ptr<Observation> observe(std::string_view, std::function<void()>) override {
-    return std::make_unique<Observation>();
-  }
 };
 
 struct FakeLauncher final : platform::Launcher {

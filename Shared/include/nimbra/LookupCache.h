@@ -52,14 +52,6 @@ class LookupCache : public std::enable_shared_from_this<LookupCache<Value>> {
   explicit LookupCache(Compute compute, LookupOptions options = {})
       : compute_(std::move(compute)), options_(std::move(options)) {}
 
-  // The stored value when an entry exists and is fresh at `at`.
-  std::optional<Value> lookup(std::string_view key, TimePoint at) const {
-    std::lock_guard lock(mutex_);
-    const auto it = entries_.find(key);
-    if (it == entries_.end() || !isFresh(it->second, at)) return std::nullopt;
-    return it->second.value;
-  }
-
   // The answer for `key`, as of the time the lookup began.
   Value value(std::string_view key, Value unknown = Value{}) {
     const auto t = options_.now();
@@ -88,15 +80,15 @@ class LookupCache : public std::enable_shared_from_this<LookupCache<Value>> {
     return answer;
   }
 
-  // How many keys have an answer.
-  std::size_t size() const {
+ private:
+  // The stored value when an entry exists and is fresh at `at`.
+  std::optional<Value> lookup(std::string_view key, TimePoint at) const {
     std::lock_guard lock(mutex_);
-    std::size_t answered = 0;
-    for (const auto& [key, e] : entries_) answered += e.value.has_value();
-    return answered;
+    const auto it = entries_.find(key);
+    if (it == entries_.end() || !isFresh(it->second, at)) return std::nullopt;
+    return it->second.value;
   }
 
- private:
   struct Entry {
     std::optional<Value> value;
     TimePoint stored;

@@ -1,7 +1,7 @@
 #pragma once
-// Cross-process notifications by name: broadcast, fire-and-forget.
+// Cross-process notifications by name: broadcast, fire-and-forget. The companion
+// app hears them on its own event loop (QtDBus).
 
-#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -11,18 +11,9 @@ class SystemLog;
 
 class Notifications {
  public:
-  // Keeps an observation alive; dropping it stops the deliveries.
-  class Observation {
-   public:
-    virtual ~Observation() = default;
-  };
-
   virtual ~Notifications() = default;
   // Never blocks and never waits for a receiver; without a bus the post is dropped (and logged).
   virtual void post(std::string_view name) = 0;
-  // `handler` runs on the main loop for every post of `name` by any process
-  // (this one included). Call it on the main thread.
-  virtual std::unique_ptr<Observation> observe(std::string_view name, std::function<void()> handler) = 0;
 };
 
 // Signals on the D-Bus session bus. A post has been written to the bus when it
