@@ -53,6 +53,7 @@ TEST_F(ActionDispatcherTest, NothingTouchesTheDiskOrTheBusOnTheMainLoop) {
   EXPECT_TRUE(fileManager->revealed.empty());
   scheduler->runMain();
   EXPECT_EQ(fileManager->revealed.size(), 1u);
+  scheduler->runAll();  // the rename checks hold the services: let them end
 }
 
 TEST_F(ActionDispatcherTest, RenameIsPressedOnlyWithTheNewItemAloneSelectedInTheFrontmostFileManager) {
