@@ -79,7 +79,7 @@ void renameAttempt(const Services& s, fs::path item, int attempt) {
       if (selected.size() == 1 && standardised(selected.front()) == standardised(item)) return host.pressRename();
     }
     if (attempt == ActionDispatcher::renameAttempts) {
-      return s->log->info("rename: Finder never selected just the new item");
+      return s->log->info("rename: Files never selected just the new item");
     }
     renameAttempt(s, item, attempt + 1);
   });

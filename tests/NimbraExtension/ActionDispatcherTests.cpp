@@ -60,7 +60,7 @@ TEST_F(ActionDispatcherTest, RenameIsPressedOnlyWithTheNewItemAloneSelectedInThe
   host->frontmost = true;
   perform(Create{"txt"}, folder_.path());
   EXPECT_EQ(scheduler->delays, std::vector<std::chrono::milliseconds>(12, 100ms));
-  EXPECT_EQ(log->infos().back(), "rename: Finder never selected just the new item");
+  EXPECT_EQ(log->infos().back(), "rename: Files never selected just the new item");
 
   ActionDispatcher(services()).perform(Create{"txt"}, folder_.path(), {}, store_);
   scheduler->runMain();
