@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace nimbra::platform {
@@ -9,18 +10,16 @@ namespace nimbra::platform {
 std::optional<std::filesystem::path> deliverableResources(std::string_view deliverable, const void* anchor) {
   Dl_info info{};
   if (dladdr(anchor, &info) == 0 || info.dli_fname == nullptr) return std::nullopt;
+  // For the main program glibc gives argv[0], a bare name when started from PATH.
+  const bool mainProgram = std::string_view(info.dli_fname) == program_invocation_name;
   std::error_code ec;
-  auto binary = std::filesystem::canonical(info.dli_fname, ec);
+  auto binary = std::filesystem::canonical(mainProgram ? "/proc/self/exe" : info.dli_fname, ec);
   if (ec) return std::nullopt;
   // bin/x -> ../share, lib/x.so -> ../share, lib/<arch>/nautilus/extensions-4/x.so -> ../../../../share
   for (auto dir = binary.parent_path(); dir.has_relative_path(); dir = dir.parent_path()) {
     auto candidate = dir / "share" / "nimbra" / deliverable;
     if (std::filesystem::is_directory(candidate, ec)) return candidate;
   }
-  // A module must sit where the file manager loads modules, which need not be
-  // below the prefix the rest was installed to.
-  auto installed = std::filesystem::path(NIMBRA_INSTALLED_SHARE) / deliverable;
-  if (std::filesystem::is_directory(installed, ec)) return installed;
   return std::nullopt;
 }
 
