@@ -12,6 +12,7 @@ packages=(
   libnautilus-extension-dev
   qt6-base-dev libssl-dev
   desktop-file-utils
+  librsvg2-bin dpkg-dev file lintian appstream
   dbus dbus-daemon zip unzip python3
 )
 

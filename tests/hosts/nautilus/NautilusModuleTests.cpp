@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <algorithm>
 #include <functional>
@@ -90,7 +91,9 @@ class NautilusModuleTest : public ::testing::Test {
     env_ = world_.env({"DBUS_SESSION_BUS_ADDRESS=" + bus_.address()});
     for (const auto& entry : env_) ::putenv(const_cast<char*>(entry.c_str()));
     recorder_ = std::make_unique<BusRecording>(bus_.address());
-    module_ = std::make_unique<LoadedModule>(NIMBRA_NAUTILUS_MODULE);
+    // NIMBRA_NAUTILUS_MODULE in the environment tests an installed module instead.
+    const char* installed = std::getenv("NIMBRA_NAUTILUS_MODULE");
+    module_ = std::make_unique<LoadedModule>(installed ? installed : NIMBRA_NAUTILUS_MODULE);
     // Ready, with the caches warm: the installed editor is offered.
     EXPECT_TRUE(spinUntil([&] { return background(work()).size() == 2; })) << "the module never got ready";
   }
