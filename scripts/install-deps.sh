@@ -10,7 +10,7 @@ packages=(
   libsqlite3-dev
   libarchive-dev libarchive-tools zlib1g-dev
   libnautilus-extension-dev
-  qt6-base-dev libssl-dev
+  qt6-base-dev libqt6svg6 libssl-dev
   desktop-file-utils
   librsvg2-bin dpkg-dev file lintian appstream
   dbus dbus-daemon zip unzip python3

@@ -1,12 +1,11 @@
 #include "AppController.h"
 
-#include <QLabel>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "Alerts.h"
 #include "alias/AliasMaker.h"
 #include "nimbra/HandOff.h"
+#include "preferences/PreferencesWindow.h"
 #include "transfer/TransferPicker.h"
 #include "uninstall/Uninstaller.h"
 
@@ -17,6 +16,8 @@ AppController::AppController(AppServices services, QObject* parent) : QObject(pa
   connect(&window_, &MainWindow::checkForUpdates, this, &AppController::checkForUpdates);
   connect(&window_, &MainWindow::uninstall, this, [this] { runUninstaller(services_, &window_); });
 }
+
+AppController::~AppController() = default;
 
 void AppController::start() {
   window_.bringForward();
@@ -53,18 +54,10 @@ void AppController::serveAlias() { runAliasMaker(services_, &window_); }
 void AppController::serveTransfer() { runTransferPicker(services_, &window_); }
 
 void AppController::showPreferences() {
-  // The preferences window comes with the next version of the app; this one says so.
   if (!preferences_) {
-    preferences_ = new QWidget(nullptr, Qt::Window);
-    preferences_->setAttribute(Qt::WA_DeleteOnClose);
-    preferences_->setObjectName("preferences");
-    preferences_->setWindowTitle("Nimbra Preferences");
-    auto* layout = new QVBoxLayout(preferences_);
-    layout->addWidget(new QLabel("Until this window is ready, nimbra-defaults changes the menus.", preferences_));
+    preferences_ = std::make_unique<preferences::PreferencesWindow>(preferences::PreferencesServices::system(services_.openStore));
   }
-  preferences_->show();
-  preferences_->raise();
-  preferences_->activateWindow();
+  preferences_->bringForward();
 }
 
 }  // namespace nimbra::app

@@ -4,13 +4,13 @@
 // notification) or launches it (the value found pending at start).
 
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
 #include <memory>
 
 #include "AppServices.h"
 #include "HandOffListener.h"
 #include "MainWindow.h"
+
+namespace nimbra::preferences { class PreferencesWindow; }
 
 namespace nimbra::app {
 
@@ -19,6 +19,7 @@ class AppController : public QObject {
 
  public:
   explicit AppController(AppServices services, QObject* parent = nullptr);
+  ~AppController() override;
 
   // In this order: listen for "openPreferences"; serve a pending preferences request;
   // listen for "makeAlias" and "transfer"; serve a pending alias, then a pending
@@ -26,7 +27,7 @@ class AppController : public QObject {
   void start();
 
   MainWindow& mainWindow() { return window_; }
-  // The one preferences window, brought forward.
+  // The one preferences window, made on first use and then brought forward as it was.
   void showPreferences();
   void serveAlias();
   void serveTransfer();
@@ -38,7 +39,7 @@ class AppController : public QObject {
   AppServices services_;
   MainWindow window_;
   HandOffListener listener_;
-  QPointer<QWidget> preferences_;
+  std::unique_ptr<preferences::PreferencesWindow> preferences_;
 };
 
 }  // namespace nimbra::app

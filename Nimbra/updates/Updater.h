@@ -53,6 +53,8 @@ class Updater : public QObject {
   void setAutomaticallyChecksForUpdates(bool on);
   // Absent before the first check.
   std::optional<QDateTime> lastCheckDate() const;
+  // Where it looks and what version it runs.
+  const FeedSource& source() const { return source_; }
 
   // Called once the app has started: checks now if a check is due, then keeps looking.
   void startAutomaticChecks();

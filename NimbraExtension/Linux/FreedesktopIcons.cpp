@@ -1,39 +1,16 @@
 #include "nimbra/extension/linux/FreedesktopIcons.h"
 
-#include <array>
-#include <string_view>
-#include <utility>
-
 #include "nimbra/platform/linux/GioSupport.h"
+#include "nimbra/platform/linux/SymbolIcons.h"
 
 namespace nimbra::extension {
 namespace {
-
-// The menus' symbols and what the icon themes call them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kSymbols = {{
-    {"doc.zipper", "package-x-generic"},
-    {"desktopcomputer", "user-desktop"},
-    {"menubar.dock.rectangle", "emblem-symbolic-link"},
-    {"doc.text", "folder-documents"},
-    {"folder", "folder"},
-    {"paperplane", "mail-send"},
-    {"arrow.up.forward.app", "document-open"},
-    {"plus.circle", "document-new"},
-    {"arrow.turn.up.right", "emblem-symbolic-link"},
-}};
 
 std::string contentTypeIcon(const std::string& type) {
   const platform::GObjectPtr<GIcon> icon(g_content_type_get_icon(type.c_str()));
   if (!icon || !G_IS_THEMED_ICON(icon.get())) return {};
   const gchar* const* names = g_themed_icon_get_names(G_THEMED_ICON(icon.get()));
   return names && names[0] ? names[0] : std::string();
-}
-
-std::string symbolIcon(std::string_view symbol) {
-  for (const auto& [name, icon] : kSymbols) {
-    if (name == symbol) return std::string(icon);
-  }
-  return {};
 }
 
 }  // namespace
@@ -50,7 +27,7 @@ std::string FreedesktopIcons::name(const MenuIcon& icon) const {
   }
   std::string found;
   if (const auto* type = icon.as<MenuIcon::ContentType>()) found = contentTypeIcon(type->identifier);
-  if (const auto* symbol = icon.as<MenuIcon::Symbol>()) found = symbolIcon(symbol->name);
+  if (const auto* symbol = icon.as<MenuIcon::Symbol>()) found = platform::symbolIconName(symbol->name);
   if (icon.as<MenuIcon::Folder>()) found = "folder";
   std::lock_guard lock(mutex_);
   return names_.emplace(icon, std::move(found)).first->second;

@@ -19,13 +19,6 @@ const char* sendToSymbol(SendToAction action) {
   return "questionmark";
 }
 
-std::optional<MenuIcon> newItemIcon(const NewItem& item, const MenuContext& context) {
-  if (item.kind.is<NewItemKind::Folder>() || item.kind.is<NewItemKind::DatedFolder>()) return MenuIcon::Folder{};
-  if (item.kind.is<NewItemKind::Alias>()) return symbol("arrow.turn.up.right");
-  if (auto type = item.contentType(context.contentTypes)) return MenuIcon::ContentType{std::move(*type)};
-  return std::nullopt;
-}
-
 bool isListed(const NewItem& item, const MenuInputs& inputs) {
   if (!item.enabled) return false;
   const auto* bundled = item.kind.as<NewItemKind::Bundled>();
@@ -40,7 +33,7 @@ std::vector<MenuNode> newItemNodes(const MenuInputs& inputs, const MenuContext& 
   std::vector<MenuNode> nodes;
   for (const auto& item : inputs.newItems) {
     if (!isListed(item, inputs)) continue;
-    nodes.emplace_back(MenuNode::Action{item.label(context.strings), newItemIcon(item, context), MenuAction::Create{item.id}});
+    nodes.emplace_back(MenuNode::Action{item.label(context.strings), newItemIcon(item, context.contentTypes), MenuAction::Create{item.id}});
   }
   return nodes;
 }

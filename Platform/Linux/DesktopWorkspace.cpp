@@ -5,6 +5,7 @@
 #include <gio/gio.h>
 
 #include "nimbra/platform/Workspace.h"
+#include "nimbra/platform/linux/InstalledApplications.h"
 #include "nimbra/platform/linux/GioSupport.h"
 
 namespace nimbra::platform {
@@ -15,11 +16,11 @@ using AppInfo = GObjectPtr<GDesktopAppInfo>;
 // GIO leaves out entries marked Hidden and entries whose TryExec program is missing.
 AppInfo load(const char* desktopID) { return AppInfo(g_desktop_app_info_new(desktopID)); }
 
-std::optional<AppLocation> locationOf(const AppInfo& info) {
-  const char* file = g_desktop_app_info_get_filename(info.get());
+std::optional<AppLocation> locationOf(GDesktopAppInfo* info) {
+  const char* file = g_desktop_app_info_get_filename(info);
   if (!file) return std::nullopt;
-  const char* name = g_app_info_get_name(G_APP_INFO(info.get()));
-  GIcon* icon = g_app_info_get_icon(G_APP_INFO(info.get()));  // owned by the entry
+  const char* name = g_app_info_get_name(G_APP_INFO(info));
+  GIcon* icon = g_app_info_get_icon(G_APP_INFO(info));  // owned by the entry
   return AppLocation{file, name ? name : "", icon ? takeString(g_icon_to_string(icon)) : std::string()};
 }
 
@@ -27,7 +28,7 @@ class DesktopWorkspace final : public Workspace {
  public:
   std::optional<AppLocation> applicationURL(std::string_view bundleID) const override {
     if (bundleID.empty() || bundleID.find('/') != std::string_view::npos) return std::nullopt;
-    if (auto info = load((std::string(bundleID) + ".desktop").c_str())) return locationOf(info);
+    if (auto info = load((std::string(bundleID) + ".desktop").c_str())) return locationOf(info.get());
     return std::nullopt;
   }
 
@@ -42,6 +43,19 @@ class DesktopWorkspace final : public Workspace {
 };
 
 }  // namespace
+
+std::vector<AppLocation> installedApplications() {
+  std::vector<AppLocation> apps;
+  GList* all = g_app_info_get_all();
+  for (GList* it = all; it; it = it->next) {
+    auto* info = G_APP_INFO(it->data);
+    // Entries hidden from menus (NoDisplay, other desktops' only) are helpers, not apps to pick.
+    if (!G_IS_DESKTOP_APP_INFO(info) || !g_app_info_should_show(info)) continue;
+    if (auto location = locationOf(G_DESKTOP_APP_INFO(info))) apps.push_back(std::move(*location));
+  }
+  g_list_free_full(all, g_object_unref);
+  return apps;
+}
 
 std::shared_ptr<const Workspace> systemWorkspace() {
   static const auto workspace = std::make_shared<const DesktopWorkspace>();

@@ -1,6 +1,14 @@
 #include "nimbra/MenuNode.h"
+#include "nimbra/NewItem.h"
 
 namespace nimbra {
+
+std::optional<MenuIcon> newItemIcon(const NewItem& item, const platform::ContentTypes& types) {
+  if (item.kind.is<NewItemKind::Folder>() || item.kind.is<NewItemKind::DatedFolder>()) return MenuIcon::Folder{};
+  if (item.kind.is<NewItemKind::Alias>()) return MenuIcon::Symbol{"arrow.turn.up.right"};
+  if (auto type = item.contentType(types)) return MenuIcon::ContentType{std::move(*type)};
+  return std::nullopt;
+}
 
 std::string describe(const MenuAction& action) {
   return std::visit(

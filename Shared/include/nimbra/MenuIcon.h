@@ -1,12 +1,16 @@
 #pragma once
 // The icon of a menu entry, described abstractly; hosts draw it.
 
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "nimbra/Hashing.h"
 
 namespace nimbra {
+
+struct NewItem;
+namespace platform { class ContentTypes; }
 
 struct MenuIcon {
   struct ContentType {
@@ -33,6 +37,10 @@ struct MenuIcon {
   template <class C> const C* as() const { return std::get_if<C>(&value); }
   bool operator==(const MenuIcon&) const = default;
 };
+
+// The icon of a New entry, the same in the menu and in the app: the folder for
+// folders, the alias symbol, else its content type's; none without a type.
+std::optional<MenuIcon> newItemIcon(const NewItem& item, const platform::ContentTypes& types);
 
 }  // namespace nimbra
 

@@ -1,0 +1,135 @@
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "AppChooser.h"
+#include "Tabs.h"
+#include "app/Appearance.h"
+
+namespace nimbra::preferences {
+
+OpenWithTab::OpenWithTab(PreferencesModel& model, const PreferencesServices& services, Save save, QWidget* parent)
+    : QWidget(parent), model_(model), services_(services), save_(std::move(save)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 10, 8, 8);
+  layout->setSpacing(12);
+  auto* header = new QHBoxLayout;
+  header->addWidget(secondaryText("Opens the folder in the chosen app. Only installed apps appear in Files.", this));
+  header->addStretch();
+  auto* add = new QPushButton("Add App…", this);
+  connect(add, &QPushButton::clicked, this, &OpenWithTab::addApp);
+  header->addWidget(add);
+  layout->addLayout(header);
+
+  list_ = new ReorderableList(this);
+  list_->setObjectName("openWith");
+  list_->onMove = [this](const std::set<std::size_t>& rows, std::size_t destination) {
+    save_([&] {
+      model_.refresh();
+      model_.setOpenWith(moved(model_.openWith(), rows, destination));
+    });
+  };
+  layout->addWidget(list_, 1);
+
+  addError_ = caption(QString(), this);
+  addError_->setObjectName("addError");
+  addError_->hide();
+  layout->addWidget(addError_);
+  sync();
+}
+
+void OpenWithTab::sync() {
+  const int scrolled = list_->verticalScrollBar()->value();
+  list_->clear();
+  const auto& entries = model_.openWith();
+  for (std::size_t i = 0; i < entries.size(); ++i) list_->addRow(makeRow(i, entries[i]));
+  list_->verticalScrollBar()->setValue(scrolled);
+}
+
+QWidget* OpenWithTab::makeRow(std::size_t index, const OpenWithEntry& entry) {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(8, 4, 8, 4);
+  layout->setSpacing(8);
+  // Looked up afresh: an app installed or removed since shows as it is now.
+  const auto location = services_.apps->applicationURL(entry.bundleID);
+
+  auto* enabled = new Switch(row);
+  enabled->setObjectName("enabled");
+  enabled->setChecked(entry.enabled);
+  enabled->setEnabled(location.has_value());
+  connect(enabled, &Switch::clicked, this, [this, index](bool on) {
+    save_([&] {
+      auto entries = model_.openWith();
+      if (index >= entries.size()) return;
+      entries[index].enabled = on;
+      model_.setOpenWith(std::move(entries));
+    });
+  });
+  layout->addWidget(enabled);
+
+  if (location) {
+    auto* icon = new QLabel(row);
+    icon->setObjectName("icon");
+    icon->setPixmap(icons::MenuIcons::fromEntry(location->icon).pixmap(QSize(20, 20), devicePixelRatioF()));
+    icon->setFixedSize(20, 20);
+    layout->addWidget(icon);
+  }
+  QString name;
+  if (const auto known = OpenWithEntry::knownAppName(entry.bundleID)) {
+    name = QString::fromUtf8(known->data(), static_cast<qsizetype>(known->size()));
+  } else if (location) {
+    name = QString::fromStdString(location->name.empty() ? location->url.stem().string() : location->name);
+  } else {
+    name = QString::fromStdString(entry.bundleID);
+  }
+  auto* label = location ? new QLabel(name, row) : secondaryText(name, row);
+  label->setObjectName("name");
+  layout->addWidget(label);
+  layout->addStretch();
+
+  if (!location) {
+    auto* missing = caption("Not installed", row);
+    missing->setObjectName("notInstalled");
+    missing->setForegroundRole(QPalette::WindowText);
+    missing->setEnabled(false);  // the dimmest text the palette has
+    layout->addWidget(missing);
+  }
+  if (!entry.isKnown) {
+    auto* remove = new QToolButton(row);
+    remove->setObjectName("delete");
+    remove->setAutoRaise(true);
+    remove->setIcon(QIcon(services_.icons->image(MenuIcon::Symbol{"trash"}, app::appearance::isDark())));
+    connect(remove, &QToolButton::clicked, this, [this, id = entry.bundleID] {
+      save_([&] {
+        auto entries = model_.openWith();
+        std::erase_if(entries, [&](const OpenWithEntry& e) { return e.bundleID == id; });
+        model_.setOpenWith(std::move(entries));
+      });
+    });
+    layout->addWidget(remove);
+  }
+  return row;
+}
+
+void OpenWithTab::addApp() {
+  AppChooser chooser(services_.installedApps ? services_.installedApps() : std::vector<AppLocation>{}, window());
+  if (chooser.exec() != QDialog::Accepted || !chooser.chosen()) return;  // a previous message stays
+  save_([&] {
+    try {
+      model_.addApp(*chooser.chosen());
+      addError_->hide();
+    } catch (const PreferencesModel::NotAnApp&) {
+      addError_->setText("That doesn't look like an app.");
+      QPalette red = addError_->palette();
+      red.setColor(QPalette::WindowText, errorColour());
+      addError_->setPalette(red);
+      addError_->setForegroundRole(QPalette::WindowText);
+      addError_->show();
+    }
+  });
+}
+
+}  // namespace nimbra::preferences

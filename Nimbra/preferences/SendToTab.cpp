@@ -1,0 +1,47 @@
+#include <QVBoxLayout>
+
+#include "Tabs.h"
+
+namespace nimbra::preferences {
+
+SendToTab::SendToTab(PreferencesModel& model, const PreferencesServices& services, Save save, QWidget* parent)
+    : QWidget(parent), model_(model), services_(services), save_(std::move(save)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 10, 8, 8);
+  layout->setSpacing(12);
+  layout->addWidget(secondaryText("Shown when you right-click selected files or folders.", this));
+  list_ = new ReorderableList(this);
+  list_->setObjectName("sendTo");
+  // Only the order and the switches change here: nothing is added or removed.
+  list_->onMove = [this](const std::set<std::size_t>& rows, std::size_t destination) {
+    save_([&] {
+      model_.refresh();
+      model_.setSendTo(moved(model_.sendTo(), rows, destination));
+    });
+  };
+  connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    const auto row = static_cast<std::size_t>(list_->row(item));
+    const bool on = item->checkState() == Qt::Checked;
+    save_([&] {
+      auto entries = model_.sendTo();
+      if (row >= entries.size()) return;
+      entries[row].enabled = on;
+      model_.setSendTo(std::move(entries));
+    });
+  });
+  layout->addWidget(list_, 1);
+  sync();
+}
+
+void SendToTab::sync() {
+  const QSignalBlocker quiet(list_);
+  list_->clear();
+  for (const auto& entry : model_.sendTo()) {
+    auto* item = new QListWidgetItem(QString::fromStdString(services_.strings->text(entry.action.titleKey())), list_);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsDragEnabled);
+    item->setCheckState(entry.enabled ? Qt::Checked : Qt::Unchecked);
+    item->setSizeHint(QSize(0, 30));
+  }
+}
+
+}  // namespace nimbra::preferences

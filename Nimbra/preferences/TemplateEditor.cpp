@@ -1,0 +1,135 @@
+#include "TemplateEditor.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <nlohmann/json.hpp>
+
+#include "Controls.h"
+#include "nimbra/Text.h"
+
+namespace nimbra::preferences {
+namespace {
+
+QString trimmed(const QString& text) {
+  const std::string utf8 = text.toStdString();
+  return QString::fromStdString(std::string(text::trimWhitespacesAndNewlines(utf8)));
+}
+
+}  // namespace
+
+QString TemplateEditor::warning(const QString& text, const QString& extLabel) {
+  const QString content = trimmed(text);
+  if (content.isEmpty()) return {};
+  // Any JSON value counts, a bare string or number too.
+  if (extLabel == QLatin1String("json") && !nlohmann::json::accept(content.toStdString())) {
+    return QStringLiteral("Not valid JSON yet — you can still save.");
+  }
+  if (extLabel == QLatin1String("sh") && !content.startsWith(QLatin1String("#!"))) {
+    return QStringLiteral("Tip: shell scripts usually start with a shebang, e.g. #!/bin/sh");
+  }
+  return {};
+}
+
+TemplateEditor::TemplateEditor(QString extLabel, const QString& templateText, std::function<void(const QString&)> write,
+                               QWidget* parent)
+    : QDialog(parent), extLabel_(std::move(extLabel)), hadTemplate_(!templateText.isEmpty()), write_(std::move(write)) {
+  setObjectName("templateEditor");
+  setWindowModality(Qt::WindowModal);
+  setAttribute(Qt::WA_DeleteOnClose);
+  const QString title = extLabel_.isEmpty() ? QStringLiteral("Template") : QStringLiteral("Template for .") + extLabel_;
+  setWindowTitle(title);
+  setMinimumSize(560, 420);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(20, 20, 20, 20);
+  layout->setSpacing(12);
+  auto* heading = new QLabel(title, this);
+  heading->setObjectName("title");
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  layout->addWidget(heading);
+
+  buffer_ = new QPlainTextEdit(templateText, this);
+  buffer_->setObjectName("buffer");
+  QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  mono.setPointSize(12);
+  buffer_->setFont(mono);
+  buffer_->setMinimumHeight(220);
+  buffer_->setFrameShape(QFrame::NoFrame);
+  // The outline in the separator colour, rounded like the description's sheet.
+  auto* outline = new QFrame(this);
+  outline->setObjectName("outline");
+  outline->setStyleSheet(QStringLiteral("#outline { border: 1px solid palette(mid); border-radius: 4px; background: palette(base); }"));
+  auto* outlineLayout = new QVBoxLayout(outline);
+  outlineLayout->setContentsMargins(4, 4, 4, 4);
+  outlineLayout->addWidget(buffer_);
+  layout->addWidget(outline, 1);
+
+  caption_ = caption(QString(), this);
+  caption_->setObjectName("caption");
+  caption_->setWordWrap(true);
+  layout->addWidget(caption_);
+
+  auto* buttons = new QHBoxLayout;
+  if (hadTemplate_) {
+    auto* remove = new QPushButton("Remove Template", this);
+    remove->setToolTip("The type keeps working; new files start empty");
+    QPalette red = remove->palette();
+    red.setColor(QPalette::ButtonText, errorColour());
+    remove->setPalette(red);
+    remove->setAutoDefault(false);
+    connect(remove, &QPushButton::clicked, this, [this] {
+      write_(QString());
+      accept();
+    });
+    buttons->addWidget(remove);
+  }
+  buttons->addStretch();
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setAutoDefault(false);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects as well
+  buttons->addWidget(cancel);
+  save_ = new QPushButton("Save Template", this);
+  save_->setAutoDefault(false);
+  connect(save_, &QPushButton::clicked, this, [this] {
+    write_(buffer_->toPlainText());
+    accept();
+  });
+  auto* shortcut = new QShortcut(QKeySequence::Save, this);
+  connect(shortcut, &QShortcut::activated, save_, &QPushButton::click);
+  buttons->addWidget(save_);
+  layout->addLayout(buttons);
+
+  connect(buffer_, &QPlainTextEdit::textChanged, this, &TemplateEditor::bufferChanged);
+  bufferChanged();
+  resize(560, 420);
+}
+
+void TemplateEditor::bufferChanged() {
+  const QString text = buffer_->toPlainText();
+  // A template the entry had may be saved blank; a new one needs some content.
+  save_->setEnabled(hadTemplate_ || !trimmed(text).isEmpty());
+  const QString warning = TemplateEditor::warning(text, extLabel_);
+  QPalette colours = caption_->palette();
+  if (!warning.isEmpty()) {
+    caption_->setText(warning);
+    colours.setColor(QPalette::WindowText, warningColour());
+    caption_->setPalette(colours);
+    caption_->setForegroundRole(QPalette::WindowText);
+  } else {
+    caption_->setText(extLabel_.isEmpty()
+                          ? QStringLiteral("The contents of every new file created with this type.")
+                          : QStringLiteral("The contents of every new .") + extLabel_ +
+                                QStringLiteral(" file created with this type."));
+    caption_->setForegroundRole(QPalette::PlaceholderText);
+  }
+}
+
+}  // namespace nimbra::preferences
