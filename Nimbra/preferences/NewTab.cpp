@@ -55,8 +55,7 @@ NewTab::NewTab(PreferencesModel& model, const PreferencesServices& services, Sav
   rename_ = toggle("Rename new items right away", "renameNewItems", this);
   connect(rename_, &QCheckBox::clicked, this, [this](bool on) { save_([&] { model_.setRenameNewItems(on); }); });
   layout->addWidget(rename_);
-  auto* renameCaption = caption("Like Windows, the name is ready to type over. Nimbra presses Return in Files for you, "
-                                "so GNOME asks once to allow it under Accessibility.", this);
+  auto* renameCaption = caption("Like Windows, the name is ready to type over. Nimbra presses F2 in Files for you.", this);
   renameCaption->setWordWrap(true);
   layout->addWidget(renameCaption);
   sync();

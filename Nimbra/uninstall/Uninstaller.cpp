@@ -1,6 +1,5 @@
 #include "Uninstaller.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,8 +12,8 @@ namespace nimbra::app {
 bool runUninstaller(const AppServices& services, QWidget* parent) {
   QMessageBox confirm(QMessageBox::Warning, "Nimbra", "Uninstall Nimbra?", QMessageBox::NoButton, parent);
   confirm.setObjectName("uninstallConfirm");
-  confirm.setInformativeText("This turns off the Files extension and reveals Nimbra in Files so you can drag it to "
-                             "the Trash. Nothing is deleted automatically.");
+  confirm.setInformativeText("This turns off the Files extension and shows the command that removes Nimbra. "
+                             "Nothing is deleted automatically.");
   auto* proceed = confirm.addButton("Continue", QMessageBox::AcceptRole);
   confirm.addButton("Cancel", QMessageBox::RejectRole);
   confirm.setDefaultButton(proceed);
@@ -34,8 +33,8 @@ bool runUninstaller(const AppServices& services, QWidget* parent) {
     } catch (const std::exception&) {
     }
   }
-  services.reveal({QApplication::applicationFilePath().toStdString()});
-  warn(parent, "Files extension disabled", "To finish, drag Nimbra to the Trash. Nimbra will now quit.", "Quit Nimbra");
+  // A package is removed by its package manager; dragging its files away would break it.
+  warn(parent, "Files extension disabled", "To finish, run “sudo apt remove nimbra”. Nimbra will now quit.", "Quit Nimbra");
   services.quit();
   return true;
 }
