@@ -5,6 +5,7 @@
 
 #include "Updater.h"
 #include "app/AppController.h"
+#include "app/DesktopLook.h"
 #include "app/SingleInstance.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationDomain("corvane.ai");
   QApplication::setDesktopFileName("ai.corvane.nimbra");
   QApplication::setQuitOnLastWindowClosed(true);
+  nimbra::app::followDesktopColorScheme();
 
   nimbra::app::SingleInstance instance;
   if (!instance.claim()) return 0;
