@@ -4,11 +4,14 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QProcess>
+#include <QSettings>
 #include <QStringList>
 #include <QUrl>
 
 #include "nimbra/platform/DefaultsSuite.h"
 #include "nimbra/platform/linux/SqliteDefaultsSuite.h"
+#include "setup/DesktopSettings.h"
 
 namespace nimbra::app {
 namespace {
@@ -34,6 +37,10 @@ AppServices AppServices::system() {
   services.reveal = showItems;
   services.sharedContainer = platform::sharedContainerPath();
   services.quit = [] { QCoreApplication::quit(); };
+  services.filesModule = NIMBRA_FILES_MODULE;
+  services.quitFiles = [] { QProcess::startDetached("nautilus", {"-q"}); };
+  services.reducesMotion = desktopReducesMotion;
+  services.ownSettings = std::make_shared<QSettings>("ai.corvane.nimbra", "Nimbra");
   return services;
 }
 

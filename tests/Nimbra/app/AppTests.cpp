@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 
 // The test support is plain C++ that moc need not read (its raw strings confuse it).
@@ -77,6 +78,10 @@ class AppTest : public QObject {
     s.reveal = [this](const std::vector<fs::path>& items) { revealed_.insert(revealed_.end(), items.begin(), items.end()); };
     s.sharedContainer = *folder_ / "container";
     s.quit = [this] { ++quits_; };
+    s.filesModule = *folder_ / "no-module.so";
+    s.quitFiles = [] {};
+    s.reducesMotion = [] { return true; };
+    s.ownSettings = std::make_shared<QSettings>(QString::fromStdString((*folder_ / "own.ini").string()), QSettings::IniFormat);
     return s;
   }
   fs::path file(const std::string& name) {
