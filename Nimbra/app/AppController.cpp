@@ -11,7 +11,8 @@
 
 namespace nimbra::app {
 
-AppController::AppController(AppServices services, QObject* parent) : QObject(parent), services_(std::move(services)) {
+AppController::AppController(AppServices services, QObject* parent)
+    : QObject(parent), services_(std::move(services)), window_(services_) {
   connect(&window_, &MainWindow::showPreferences, this, &AppController::showPreferences);
   connect(&window_, &MainWindow::checkForUpdates, this, &AppController::checkForUpdates);
   connect(&window_, &MainWindow::uninstall, this, [this] { runUninstaller(services_, &window_); });

@@ -4,9 +4,12 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QProcess>
+#include <QSettings>
 #include <QStringList>
 #include <QUrl>
 
+#include "Appearance.h"
 #include "nimbra/platform/DefaultsSuite.h"
 #include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 
@@ -34,6 +37,10 @@ AppServices AppServices::system() {
   services.reveal = showItems;
   services.sharedContainer = platform::sharedContainerPath();
   services.quit = [] { QCoreApplication::quit(); };
+  services.filesModule = NIMBRA_FILES_MODULE;
+  services.quitFiles = [] { QProcess::startDetached("nautilus", {"-q"}); };
+  services.reducesMotion = appearance::reducesMotion;
+  services.ownSettings = std::make_shared<QSettings>("ai.corvane.nimbra", "Nimbra");
   return services;
 }
 

@@ -18,7 +18,8 @@ GSettings* interfaceSettings() {
   GSettingsSchemaSource* source = g_settings_schema_source_get_default();
   GSettingsSchema* schema = source ? g_settings_schema_source_lookup(source, kInterface, TRUE) : nullptr;
   if (!schema) return nullptr;
-  const bool usable = g_settings_schema_has_key(schema, "color-scheme") && g_settings_schema_has_key(schema, "icon-theme");
+  const bool usable = g_settings_schema_has_key(schema, "color-scheme") && g_settings_schema_has_key(schema, "icon-theme") &&
+                      g_settings_schema_has_key(schema, "enable-animations");
   g_settings_schema_unref(schema);
   return usable ? g_settings_new(kInterface) : nullptr;
 }
@@ -63,17 +64,28 @@ void apply(GSettings* settings) {
 
 void changed(GSettings* settings, gchar*, gpointer) { apply(settings); }
 
+// Kept for the life of the process: its "changed" signal is how the desktop tells us.
+GSettings* desktopSettings() {
+  static GSettings* const settings = interfaceSettings();
+  return settings;
+}
+
 }  // namespace
 
 void followDesktop() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  // Kept for the life of the process: its "changed" signal is how the desktop tells us.
-  static GSettings* const settings = interfaceSettings();
+  GSettings* settings = desktopSettings();
   apply(settings);
   static const bool connected = settings && g_signal_connect(settings, "changed", G_CALLBACK(changed), nullptr) != 0;
   (void)connected;
 }
 
-bool isDark() { return QApplication::palette().color(QPalette::Window).lightness() < 128; }
+bool isDark(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
+bool isDark() { return isDark(QApplication::palette()); }
+
+bool reducesMotion() {
+  GSettings* settings = desktopSettings();
+  return settings && !g_settings_get_boolean(settings, "enable-animations");
+}
 
 }  // namespace nimbra::app::appearance

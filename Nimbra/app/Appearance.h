@@ -1,6 +1,9 @@
 #pragma once
 // The app looks like the desktop it runs on: GNOME's light or dark style
-// (org.gnome.desktop.interface color-scheme) and its icon theme, followed live.
+// (org.gnome.desktop.interface color-scheme) and its icon theme, followed live,
+// and moves as little as the desktop asks.
+
+class QPalette;
 
 namespace nimbra::app::appearance {
 
@@ -8,7 +11,11 @@ namespace nimbra::app::appearance {
 // desktop's settings. Call once, after the application object exists.
 void followDesktop();
 
-// The palette in use is a dark one.
+// The palette in use, or the given one, is a dark one.
 bool isDark();
+bool isDark(const QPalette& palette);
+
+// GNOME's enable-animations is off; false on a desktop without GNOME's settings.
+bool reducesMotion();
 
 }  // namespace nimbra::app::appearance

@@ -1,13 +1,13 @@
 #include "MainWindow.h"
 
-#include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QVBoxLayout>
+
+#include "setup/SetupView.h"
 
 namespace nimbra::app {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(const AppServices& services, QWidget* parent) : QMainWindow(parent) {
   setWindowTitle("Nimbra");
   auto* menu = menuBar()->addMenu("Nimbra");
   menu->addAction("Settings…", this, &MainWindow::showPreferences);
@@ -18,16 +18,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   menu->addSeparator();
   menu->addAction("Quit Nimbra", QKeySequence::Quit, this, &QWidget::close);
 
-  auto* body = new QWidget(this);
-  auto* layout = new QVBoxLayout(body);
-  auto* text = new QLabel("Right-click a folder's background in Files for New, or selected items for Send to "
-                          "and Open Folder with.", body);
-  text->setWordWrap(true);
-  layout->addWidget(text);
-  auto* preferences = new QPushButton("Customize Menus…", body);
-  connect(preferences, &QPushButton::clicked, this, &MainWindow::showPreferences);
-  layout->addWidget(preferences, 0, Qt::AlignRight);
-  setCentralWidget(body);
+  auto* setup = new SetupView(services, this);
+  connect(setup, &SetupView::customizeMenus, this, &MainWindow::showPreferences);
+  setCentralWidget(setup);
+  // Sized to its content.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::bringForward() {

@@ -1,9 +1,10 @@
 #pragma once
-// The app's window, with the application menu in its menu bar: "Check for Updates…",
-// a separator, "Uninstall Nimbra…". The setup window takes its place later; until
-// then it says what the app is for.
+// The app's window: the setup checklist and menu preview, with the application menu
+// in its menu bar: "Settings…", "Check for Updates…", "Uninstall Nimbra…", "Quit Nimbra".
 
 #include <QMainWindow>
+
+#include "AppServices.h"
 
 namespace nimbra::app {
 
@@ -11,7 +12,7 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  explicit MainWindow(const AppServices& services, QWidget* parent = nullptr);
 
   // Shown, raised and given the focus.
   void bringForward();

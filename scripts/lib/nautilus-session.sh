@@ -28,11 +28,11 @@ nautilus_session_prepare() {
 nautilus_session_start() {
   local modules=$1 folder=$2
   mount --bind "$modules" "$nautilus_extension_dir"
-  display=:$((90 + RANDOM % 100))
-  export DISPLAY=$display
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$session/xvfb.log" 2>&1 &
+  # Xvfb picks a display nobody uses and says which.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$session/display" >"$session/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 50); do [[ -s $session/display ]] && break; sleep 0.1; done
+  export DISPLAY=:$(<"$session/display")
   eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
     read -r address; read -r pid; echo "export DBUS_SESSION_BUS_ADDRESS='$address'; bus_pid=$pid"; })"
   nautilus --new-window "$folder" >"$session/nautilus.log" 2>&1 &

@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 
 // The test support is plain C++ that moc need not read (its raw strings confuse it).
 #ifndef Q_MOC_RUN
 #include "DialogDriver.h"
 #include "FakeDefaultsSuite.h"
+#include "FakeSwitch.h"
 #include "FileTesting.h"
 #include "RecordingFileOperations.h"
 #endif
@@ -24,13 +26,6 @@ using namespace testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-class FakeSwitch final : public platform::ExtensionSwitch {
- public:
-  bool on = true;
-  bool isOn() const override { return on; }
-  void setOn(bool value) override { on = value; }
-};
 
 QString label(QWidget* window, const char* name) { return window->findChild<QLabel*>(name)->text(); }
 
@@ -77,6 +72,10 @@ class AppTest : public QObject {
     s.reveal = [this](const std::vector<fs::path>& items) { revealed_.insert(revealed_.end(), items.begin(), items.end()); };
     s.sharedContainer = *folder_ / "container";
     s.quit = [this] { ++quits_; };
+    s.filesModule = *folder_ / "no-module.so";
+    s.quitFiles = [] {};
+    s.reducesMotion = [] { return true; };
+    s.ownSettings = std::make_shared<QSettings>(QString::fromStdString((*folder_ / "own.ini").string()), QSettings::IniFormat);
     return s;
   }
   fs::path file(const std::string& name) {

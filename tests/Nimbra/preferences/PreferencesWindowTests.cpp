@@ -19,6 +19,7 @@
 #include "FakeApplicationBundles.h"
 #include "FakeContentTypes.h"
 #include "FakeDefaultsSuite.h"
+#include "FakeSwitch.h"
 #include "FakeWorkspace.h"
 #endif
 #include "Updater.h"
@@ -135,6 +136,9 @@ class PreferencesWindowTest : public QObject {
   void theWindowIsReusedAndTellsWhenSettingsAreUnreachable() {
     app::AppServices appServices;
     appServices.openStore = [this]() -> std::optional<SettingsStore> { return SettingsStore(suite_); };
+    appServices.extensionSwitch = std::make_shared<FakeSwitch>();
+    appServices.reducesMotion = [] { return true; };
+    appServices.ownSettings = std::make_shared<QSettings>(folder_->filePath("own.ini"), QSettings::IniFormat);
     app::AppController app(appServices);
     const auto windows = [] {
       QList<QWidget*> found;

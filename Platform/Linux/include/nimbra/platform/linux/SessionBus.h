@@ -4,6 +4,7 @@
 // shared one: that one ends the process when the bus goes away, and a module
 // must not change what its host's connection does.
 
+#include "nimbra/platform/linux/ExtensionBusName.h"
 #include "nimbra/platform/linux/GioSupport.h"
 
 #include <memory>
@@ -14,9 +15,6 @@
 namespace nimbra::platform {
 
 using Connection = GObjectPtr<GDBusConnection>;
-
-// Owned by the file-manager module while it is loaded with the menus switched on.
-inline constexpr const char* kExtensionBusName = "ai.corvane.nimbra.Extension";
 
 class SessionBus {
  public:

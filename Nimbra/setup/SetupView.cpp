@@ -1,0 +1,187 @@
+#include "SetupView.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <system_error>
+
+#include "MenuPreview.h"
+#include "SetupLook.h"
+#include "app/Alerts.h"
+
+namespace nimbra::app {
+namespace {
+
+QLabel* label(const QString& text, look::Style style, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(look::font(style, parent->font()));
+  label->setWordWrap(true);
+  return label;
+}
+
+void paintText(QWidget* widget, const QColor& color) {
+  QPalette colors = widget->palette();
+  colors.setColor(QPalette::WindowText, color);
+  colors.setColor(QPalette::ButtonText, color);
+  widget->setPalette(colors);
+}
+
+}  // namespace
+
+SetupView::SetupView(const AppServices& services, QWidget* parent)
+    : QWidget(parent),
+      own_(services.ownSettings),
+      switch_(services.extensionSwitch),
+      quitFiles_(services.quitFiles),
+      status_(services.filesModule, services.extensionSwitch, *services.ownSettings, this) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  preview_ = new MenuPreview(services.reducesMotion, this);
+  row->addWidget(preview_);
+
+  auto* pane = new QWidget(this);
+  pane->setFixedWidth(440);
+  row->addWidget(pane);
+  auto* column = new QVBoxLayout(pane);
+  column->setContentsMargins(32, 36, 32, 20);
+  column->setSpacing(0);
+
+  const QPalette colors = palette();
+  const QString name = "Nimbra";
+  auto* title =
+      label(name.chopped(1) + QString("<span style=\"color:%1\">%2</span>").arg(look::brand.name(), name.right(1)),
+            look::Style::largeTitle, pane);
+  title->setObjectName("title");
+  column->addWidget(title);
+  column->addSpacing(6);
+  auto* subtitle = label("Right-click like you did on Windows.", look::Style::title3, pane);
+  paintText(subtitle, look::secondary(colors));
+  column->addWidget(subtitle);
+  column->addSpacing(28);
+
+  extensionRow_ = new ChecklistRowView(pane);
+  extensionRow_->setObjectName("extensionRow");
+  tryRow_ = new ChecklistRowView(pane);
+  tryRow_->setObjectName("tryRow");
+  customizeRow_ = new ChecklistRowView(pane);
+  customizeRow_->setObjectName("customizeRow");
+  column->addWidget(extensionRow_);
+  column->addSpacing(22);
+  column->addWidget(tryRow_);
+  column->addSpacing(22);
+  column->addWidget(customizeRow_);
+  column->addSpacerItem(new QSpacerItem(0, 24, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+  auto* footer = new QHBoxLayout;
+  footer->setSpacing(12);
+  checkAgain_ = new QPushButton("Check again", pane);
+  checkAgain_->setFlat(true);
+  checkAgain_->setCursor(Qt::PointingHandCursor);
+  checkAgain_->setFont(look::font(look::Style::caption, font()));
+  checkAgain_->setStyleSheet("QPushButton { border: none; padding: 0; }");
+  paintText(checkAgain_, colors.color(QPalette::Link));
+  footer->addWidget(checkAgain_);
+  footer->addStretch();
+  auto* site =
+      label(QString("<a href=\"https://corvane.ai/nimbra\" style=\"color:%1; text-decoration:none\">corvane.ai</a>")
+                .arg(look::tertiary(colors).name(QColor::HexArgb)),
+            look::Style::caption, pane);
+  site->setWordWrap(false);
+  site->setOpenExternalLinks(true);
+  footer->addWidget(site);
+  column->addLayout(footer);
+  setFixedHeight(500);
+
+  connect(extensionRow_, &ChecklistRowView::buttonClicked, this,
+          [this] { status_.extensionEnabled() ? turnOff() : turnOn(); });
+  connect(customizeRow_, &ChecklistRowView::buttonClicked, this, &SetupView::customizeMenus);
+  connect(checkAgain_, &QPushButton::clicked, &status_, &SetupStatus::refreshExtensionState);
+  connect(&status_, &SetupStatus::extensionEnabledChanged, this, &SetupView::showStatus);
+  connect(&status_, &SetupStatus::hasUsedActionChanged, this, &SetupView::showStatus);
+  showStatus();
+}
+
+void SetupView::showStatus() {
+  const bool on = status_.extensionEnabled();
+  const bool used = status_.hasUsedAction();
+  extensionRow_->setRow({on, on ? "Nimbra is on in Files" : "Turn on Nimbra in Files",
+                         on ? "You can turn it off again here."
+                            : "Nimbra switches on its Files extension, and asks before restarting Files if it has to.",
+                         on ? "Turn Off…" : "Turn On…", !on});
+  tryRow_->setRow(
+      {used,
+       "Right-click in a folder",
+       used ? "It works. Nimbra has made something from Files."
+            : "Try New ▸ Text Document, right-click a file for Send to ▸, or a folder for Open Folder with ▸.",
+       {},
+       false});
+  customizeRow_->setRow({std::nullopt, "Make the menus yours",
+                         "Pick which file types, Send to places and apps appear, and in what order.",
+                         "Customize Menus…", on});
+  checkAgain_->setVisible(!on);
+  preview_->setOn(on);
+}
+
+void SetupView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) status_.refreshExtensionState();
+}
+
+bool SetupView::setSwitch(bool on) {
+  try {
+    switch_->setOn(on);
+    return true;
+  } catch (const std::system_error& error) {
+    warn(this, on ? "Couldn't turn on Nimbra" : "Couldn't turn off Nimbra",
+         QString("Nimbra couldn't save its switch: %1.").arg(QString::fromStdString(error.code().message())));
+    return false;
+  }
+}
+
+void SetupView::turnOn() {
+  if (!setSwitch(true)) return;
+  status_.refreshExtensionState();
+  if (status_.extensionEnabled()) return;
+  if (!status_.extensionState().installed) {
+    warn(this, "Nimbra isn't installed in Files",
+         QString("Files loads its extensions from %1, and Nimbra's is not there. Install Nimbra again, then choose "
+                 "Turn On… once more.")
+             .arg(QString::fromStdString(status_.module().parent_path().string())));
+    return;
+  }
+  offerToRestartFiles();
+}
+
+void SetupView::turnOff() {
+  QMessageBox ask(QMessageBox::Question, "Nimbra", "Turn off Nimbra in Files?", QMessageBox::NoButton, this);
+  ask.setObjectName("turnOff");
+  ask.setInformativeText(
+      "New, Send to and Open Folder with leave Files' menus at once. You can turn Nimbra on again "
+      "here.");
+  auto* proceed = ask.addButton("Turn Off", QMessageBox::AcceptRole);
+  ask.addButton("Cancel", QMessageBox::RejectRole);
+  ask.setDefaultButton(proceed);
+  ask.exec();
+  if (ask.clickedButton() == proceed && setSwitch(false)) status_.refreshExtensionState();
+}
+
+// Files loads extensions only when it starts, so a Files that runs without ours has to
+// quit, which closes its windows: only when the user agrees. The next Files loads it.
+void SetupView::offerToRestartFiles() {
+  QMessageBox ask(QMessageBox::Question, "Nimbra", "Restart Files?", QMessageBox::NoButton, this);
+  ask.setObjectName("restartFiles");
+  ask.setInformativeText(
+      "Files loads Nimbra when it starts. Restarting closes the Files windows, so let copies and "
+      "moves in Files finish first.");
+  auto* restart = ask.addButton("Restart Files", QMessageBox::AcceptRole);
+  ask.addButton("Not Now", QMessageBox::RejectRole);
+  ask.setDefaultButton(restart);
+  ask.exec();
+  if (ask.clickedButton() == restart) quitFiles_();
+}
+
+}  // namespace nimbra::app

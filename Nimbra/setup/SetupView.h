@@ -1,0 +1,52 @@
+#pragma once
+// The setup window's content: on the left the menu preview, on the right the
+// three steps to get the menus working (switch the extension on, try it, make it
+// yours), each shown live as done or not.
+
+#include <QWidget>
+#include <memory>
+
+#include "ChecklistRow.h"
+#include "SetupStatus.h"
+#include "app/AppServices.h"
+
+class QPushButton;
+
+namespace nimbra::app {
+
+class MenuPreview;
+
+class SetupView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SetupView(const AppServices& services, QWidget* parent = nullptr);
+
+  SetupStatus& status() { return status_; }
+
+ signals:
+  void customizeMenus();
+
+ protected:
+  // Coming back to the window (say from a terminal where Files was restarted) checks again.
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void showStatus();
+  bool setSwitch(bool on);
+  void turnOn();
+  void turnOff();
+  void offerToRestartFiles();
+
+  std::shared_ptr<QSettings> own_;  // outlives status_, which keeps the flag there
+  std::shared_ptr<platform::ExtensionSwitch> switch_;
+  std::function<void()> quitFiles_;
+  SetupStatus status_;
+  MenuPreview* preview_;
+  ChecklistRowView* extensionRow_;
+  ChecklistRowView* tryRow_;
+  ChecklistRowView* customizeRow_;
+  QPushButton* checkAgain_;
+};
+
+}  // namespace nimbra::app
