@@ -60,7 +60,7 @@ gsettings set org.gnome.desktop.interface color-scheme default
 app_pid=$!
 for _ in $(seq 50); do xdotool search --name '^Nimbra$' >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1.5
-click 157 86 1.5  # Customize Menus…
+click 497 390 1.5  # the setup window's Customize Menus…
 # The custom type's extension, typed wrong: the message and the red outline.
 click 453 238
 xdotool key ctrl+a type --delay 60 'c++'
