@@ -12,4 +12,16 @@ void warn(QWidget* parent, const QString& message, const QString& details, const
   alert.exec();
 }
 
+bool confirm(QWidget* parent, const QString& name, const QString& message, const QString& details,
+             const QString& proceed, const QString& cancel) {
+  QMessageBox ask(QMessageBox::Question, "Nimbra", message, QMessageBox::NoButton, parent);
+  ask.setObjectName(name);
+  ask.setInformativeText(details);
+  auto* yes = ask.addButton(proceed, QMessageBox::AcceptRole);
+  ask.addButton(cancel, QMessageBox::RejectRole);
+  ask.setDefaultButton(yes);
+  ask.exec();
+  return ask.clickedButton() == yes;
+}
+
 }  // namespace nimbra::app

@@ -1,5 +1,5 @@
 #pragma once
-// The app's modal alerts: a message, the text under it, one button.
+// The app's modal alerts: a message, the text under it, one button or a choice.
 
 #include <QString>
 
@@ -8,5 +8,10 @@ class QWidget;
 namespace nimbra::app {
 
 void warn(QWidget* parent, const QString& message, const QString& details, const QString& button = "OK");
+
+// Asks; true when the user chose `proceed` (the default button). `name` names the
+// alert object, for the tests that answer it.
+bool confirm(QWidget* parent, const QString& name, const QString& message, const QString& details,
+             const QString& proceed, const QString& cancel);
 
 }  // namespace nimbra::app

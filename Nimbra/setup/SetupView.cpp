@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <system_error>
@@ -157,31 +156,23 @@ void SetupView::turnOn() {
 }
 
 void SetupView::turnOff() {
-  QMessageBox ask(QMessageBox::Question, "Nimbra", "Turn off Nimbra in Files?", QMessageBox::NoButton, this);
-  ask.setObjectName("turnOff");
-  ask.setInformativeText(
-      "New, Send to and Open Folder with leave Files' menus at once. You can turn Nimbra on again "
-      "here.");
-  auto* proceed = ask.addButton("Turn Off", QMessageBox::AcceptRole);
-  ask.addButton("Cancel", QMessageBox::RejectRole);
-  ask.setDefaultButton(proceed);
-  ask.exec();
-  if (ask.clickedButton() == proceed && setSwitch(false)) status_.refreshExtensionState();
+  if (confirm(this, "turnOff", "Turn off Nimbra in Files?",
+              "New, Send to and Open Folder with leave Files' menus at once. You can turn Nimbra on again here.",
+              "Turn Off", "Cancel") &&
+      setSwitch(false)) {
+    status_.refreshExtensionState();
+  }
 }
 
 // Files loads extensions only when it starts, so a Files that runs without ours has to
 // quit, which closes its windows: only when the user agrees. The next Files loads it.
 void SetupView::offerToRestartFiles() {
-  QMessageBox ask(QMessageBox::Question, "Nimbra", "Restart Files?", QMessageBox::NoButton, this);
-  ask.setObjectName("restartFiles");
-  ask.setInformativeText(
-      "Files loads Nimbra when it starts. Restarting closes the Files windows, so let copies and "
-      "moves in Files finish first.");
-  auto* restart = ask.addButton("Restart Files", QMessageBox::AcceptRole);
-  ask.addButton("Not Now", QMessageBox::RejectRole);
-  ask.setDefaultButton(restart);
-  ask.exec();
-  if (ask.clickedButton() == restart) quitFiles_();
+  if (confirm(this, "restartFiles", "Restart Files?",
+              "Files loads Nimbra when it starts. Restarting closes the Files windows, so let copies and moves in "
+              "Files finish first.",
+              "Restart Files", "Not Now")) {
+    quitFiles_();
+  }
 }
 
 }  // namespace nimbra::app
