@@ -8,7 +8,7 @@ packages=(
   nlohmann-json3-dev
   libglib2.0-dev shared-mime-info
   libsqlite3-dev
-  libarchive-dev libarchive-tools zlib1g-dev
+  libarchive-dev libarchive-tools zlib1g-dev libdeflate-dev
   libnautilus-extension-dev
   qt6-base-dev libssl-dev
   desktop-file-utils
