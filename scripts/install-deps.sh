@@ -12,7 +12,7 @@ packages=(
   libnautilus-extension-dev
   qt6-base-dev libssl-dev
   desktop-file-utils
-  dbus dbus-daemon zip unzip python3
+  dbus dbus-daemon zip unzip python3 p7zip-full
 )
 
 missing=()

@@ -182,8 +182,8 @@ void Pipeline::write(Piece& piece) {
   for (const auto& segment : piece.segments) {
     const auto* data = segment.method == Method::deflate ? piece.output.get() + segment.outOffset
                                                          : piece.input.get() + segment.inOffset;
-    const std::span<const std::byte> bytes(data, segment.method == Method::deflate ? segment.outLength
-                                                                                     : segment.inLength);
+    const std::span<const std::byte> bytes(data,
+                                           segment.method == Method::deflate ? segment.outLength : segment.inLength);
     switch (segment.part) {
       case Segment::Part::whole:
         container_.add(segment.header, segment.method, segment.crc, segment.inLength, bytes);
@@ -197,7 +197,8 @@ void Pipeline::write(Piece& piece) {
       case Segment::Part::middle:
       case Segment::Part::last:
         container_.append(bytes);
-        partsCrc_ = static_cast<std::uint32_t>(crc32_combine(partsCrc_, segment.crc, static_cast<z_off_t>(segment.inLength)));
+        partsCrc_ =
+            static_cast<std::uint32_t>(crc32_combine(partsCrc_, segment.crc, static_cast<z_off_t>(segment.inLength)));
         partsSize_ += segment.inLength;
         if (segment.part == Segment::Part::last) container_.end(partsCrc_, partsSize_);
         break;

@@ -121,8 +121,8 @@ void ZipContainer::end(std::uint32_t crc, std::uint64_t size) {
   addCentral(open_, crc, compressed, size);
 }
 
-void ZipContainer::writeLocal(const EntryHeader& header, Method method, std::uint32_t crc,
-                              std::uint64_t compressed, std::uint64_t size, bool zip64) {
+void ZipContainer::writeLocal(const EntryHeader& header, Method method, std::uint32_t crc, std::uint64_t compressed,
+                              std::uint64_t size, bool zip64) {
   const auto [time, date] = dosTime(header.mtime);
   std::string out;
   le(out, 0x04034b50, 4);
@@ -219,9 +219,7 @@ void ZipContainer::finish() {
   flush();
 }
 
-void ZipContainer::put(const std::string& bytes) {
-  put(std::as_bytes(std::span(bytes.data(), bytes.size())));
-}
+void ZipContainer::put(const std::string& bytes) { put(std::as_bytes(std::span(bytes.data(), bytes.size()))); }
 
 void ZipContainer::put(std::span<const std::byte> data) {
   // Headers gather in the buffer; large data goes straight out. A header is never split

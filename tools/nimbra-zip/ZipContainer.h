@@ -50,7 +50,7 @@ class ZipContainer {
   struct Open {
     EntryHeader header;
     Method method = Method::store;
-    std::uint64_t offset = 0;     // of the local header
+    std::uint64_t offset = 0;  // of the local header
     std::uint64_t dataStart = 0;
     bool zip64 = false;
   };
@@ -65,11 +65,11 @@ class ZipContainer {
   int fd_;
   std::string path_;
   std::vector<std::byte> buffer_;
-  std::uint64_t flushed_ = 0;   // bytes already in the file
-  std::uint64_t written_ = 0;   // bytes in the file or the buffer
-  std::string central_;         // the central directory, built as entries are added
+  std::uint64_t flushed_ = 0;  // bytes already in the file
+  std::uint64_t written_ = 0;  // bytes in the file or the buffer
+  std::string central_;        // the central directory, built as entries are added
   std::uint64_t entries_ = 0;
-  Open open_;                   // the streamed entry in progress
+  Open open_;  // the streamed entry in progress
 };
 
 }  // namespace nimbra::ziptool

@@ -192,8 +192,7 @@ void ZipWriter::addSymlink(int folderFd, const Item& item, const struct stat& st
 
 void ZipWriter::addFile(int folderFd, const Item& item) {
   // Non-blocking so a file swapped for a pipe since listing cannot stall the open.
-  FileDescriptor file(
-      ::openat(folderFd, item.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  FileDescriptor file(::openat(folderFd, item.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!file) {
     if (errno == ELOOP) throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
     throw ZipError{ZipError::Kind::openItem, item.shownPath, errno, {}};
@@ -211,7 +210,8 @@ void ZipWriter::addFile(int folderFd, const Item& item) {
   if (readFully(file.get(), piece.input.get() + piece.used, size, item.shownPath) != size) {
     throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
   }
-  piece.segments.push_back({headerFor(item.entryName, st), Segment::Part::whole, Method::deflate, size, piece.used, size});
+  piece.segments.push_back(
+      {headerFor(item.entryName, st), Segment::Part::whole, Method::deflate, size, piece.used, size});
   piece.used += size;
   ++summary_.entries;
 }
@@ -240,9 +240,9 @@ void ZipWriter::addLargeFile(int fd, const Item& item, const struct stat& st) {
     if (readFully(fd, piece.input.get() + piece.used, length, item.shownPath) != length) {
       throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
     }
-    const auto part = offset == 0                 ? Segment::Part::first
+    const auto part = offset == 0               ? Segment::Part::first
                       : offset + length == size ? Segment::Part::last
-                                                  : Segment::Part::middle;
+                                                : Segment::Part::middle;
     Segment segment{{}, part, method, size, piece.used, length};
     if (part == Segment::Part::first) segment.header = headerFor(item.entryName, st);
     piece.segments.push_back(std::move(segment));
@@ -255,7 +255,8 @@ void ZipWriter::addLargeFile(int fd, const Item& item, const struct stat& st) {
 void ZipWriter::addEntry(const Item& item, const struct stat& st, std::span<const std::byte> data) {
   auto& piece = pipeline_->pieceWithRoom(data.size());
   std::copy(data.begin(), data.end(), piece.input.get() + piece.used);
-  piece.segments.push_back({headerFor(item.entryName, st), Segment::Part::whole, Method::store, 0, piece.used, data.size()});
+  piece.segments.push_back(
+      {headerFor(item.entryName, st), Segment::Part::whole, Method::store, 0, piece.used, data.size()});
   piece.used += data.size();
   ++summary_.entries;
 }
