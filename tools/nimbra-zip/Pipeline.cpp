@@ -20,6 +20,9 @@ constexpr int kLevel = 7;
 // Enough pieces that the walker, every worker and the writer each have one, with slack
 // for pieces finished out of order.
 constexpr unsigned kPiecesPerWorker = 3;
+// Entries without data (folders, empty files) take no room: this bounds their number per
+// piece, and so memory, however many there are.
+constexpr std::size_t kSegmentsPerPiece = 1024;
 
 std::uint32_t crcOf(const std::byte* data, std::size_t length) {
   return static_cast<std::uint32_t>(libdeflate_crc32(0, data, length));
@@ -74,7 +77,9 @@ void Pipeline::fail(std::exception_ptr error) {
 
 Piece& Pipeline::pieceWithRoom(std::size_t room) {
   if (room > kPieceSize) throw std::length_error("more than a piece");
-  if (filling_ != nullptr && kPieceSize - filling_->used >= room) return *filling_;
+  if (filling_ != nullptr && kPieceSize - filling_->used >= room && filling_->segments.size() < kSegmentsPerPiece) {
+    return *filling_;
+  }
   send();
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return failure_ || !free_.empty(); });
