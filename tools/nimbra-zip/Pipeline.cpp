@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "CompressionProbe.h"
@@ -14,7 +15,7 @@ namespace nimbra::ziptool {
 namespace {
 
 // libdeflate's level 7 is smaller than zlib's level 6 (Info-ZIP's default) on text,
-// binaries and small files alike, and still several times faster.
+// binaries and small files alike, and still takes only 0.5-0.65 times its CPU time.
 constexpr int kLevel = 7;
 
 // Enough pieces that the walker, every worker and the writer each have one, with slack
