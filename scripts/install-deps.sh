@@ -8,12 +8,12 @@ packages=(
   nlohmann-json3-dev
   libglib2.0-dev shared-mime-info
   libsqlite3-dev
-  libarchive-dev libarchive-tools zlib1g-dev
+  libarchive-dev libarchive-tools zlib1g-dev libdeflate-dev
   libnautilus-extension-dev
   qt6-base-dev libqt6svg6 libssl-dev
   desktop-file-utils
   librsvg2-bin dpkg-dev file lintian appstream
-  dbus dbus-daemon zip unzip python3
+  dbus dbus-daemon zip unzip python3 p7zip-full
 )
 
 missing=()

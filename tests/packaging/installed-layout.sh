@@ -14,7 +14,7 @@ deb=${debs[0]}
 
 # Runtime dependencies only: libraries found by dpkg-shlibdeps, nothing the build or tests use.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libnautilus-extension4 libarchive13 libsqlite3-0 shared-mime-info; do
+for needed in libqt6widgets6 libnautilus-extension4 libdeflate0 libsqlite3-0 shared-mime-info; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [[ $depends != *-dev* && $depends != *gtest* && $depends != *lintian* ]] || fail "Depends has build or test packages: $depends"

@@ -1,10 +1,8 @@
 #include "ZipWriter.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <dirent.h>
 #include <fcntl.h>
-#include <locale.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,7 +11,8 @@
 #include <cstring>
 
 #include "CompressionProbe.h"
-#include "nimbra/Text.h"
+#include "Pipeline.h"
+#include "ZipContainer.h"
 
 namespace nimbra::ziptool {
 
@@ -21,34 +20,16 @@ namespace {
 
 using platform::FileDescriptor;
 
-// Large reads keep the system-call count low; one buffer serves the whole archive.
-constexpr std::size_t kReadBuffer = 1 << 20;
-// libarchive gathers its small header writes into blocks of this size.
-constexpr int kOutputBlock = 1 << 20;
-
-// libarchive flags a non-ASCII name as UTF-8 when the thread's character set is UTF-8
-// and stores the name's bytes as they are. Switching the thread locale per entry
-// flags exactly the names that are valid UTF-8 and leaves other byte strings unflagged.
-struct NameLocales {
-  locale_t utf8 = nullptr;
-  locale_t plain = nullptr;
-};
-
-const NameLocales& nameLocales() {
-  static const NameLocales locales = [] {
-    NameLocales result;
-    for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8"}) {
-      result.utf8 = ::newlocale(LC_CTYPE_MASK, name, nullptr);
-      if (result.utf8 != nullptr) break;
-    }
-    result.plain = ::newlocale(LC_CTYPE_MASK, "C", nullptr);
-    return result;
-  }();
-  return locales;
+// One compressing thread per core this process may run on.
+unsigned workerCount() {
+  cpu_set_t cpus;
+  CPU_ZERO(&cpus);
+  const int count = ::sched_getaffinity(0, sizeof cpus, &cpus) == 0 ? CPU_COUNT(&cpus) : 1;
+  return static_cast<unsigned>(std::clamp(count, 1, 8));
 }
 
-bool isAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+EntryHeader headerFor(const std::string& entryName, const struct stat& st) {
+  return {S_ISDIR(st.st_mode) ? entryName + "/" : entryName, st.st_mode, st.st_uid, st.st_gid, st.st_mtim.tv_sec};
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {
@@ -81,52 +62,33 @@ struct ZipWriter::Item {
 };
 
 ZipWriter::ZipWriter(std::string destination) : path_(std::move(destination)) {
-  buffer_ = std::make_unique<std::byte[]>(kReadBuffer);
   probeBuffer_ = std::make_unique<std::byte[]>(kProbeBlock);
-  archive_ = archive_write_new();
-  entry_ = archive_entry_new();
-  if (archive_ == nullptr || entry_ == nullptr) {
-    release();
-    throw std::bad_alloc();
-  }
-
   fd_.reset(::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
-  if (!fd_) {
-    const int error = errno;
-    release();
-    throw ZipError{ZipError::Kind::createArchive, path_, error, {}};
-  }
+  if (!fd_) throw ZipError{ZipError::Kind::createArchive, path_, errno, {}};
   struct stat st {};
   if (::fstat(fd_.get(), &st) != 0) {
     const int error = errno;
     fd_.reset();
     ::unlink(path_.c_str());
-    release();
     throw ZipError{ZipError::Kind::createArchive, path_, error, {}};
   }
   device_ = st.st_dev;
   inode_ = st.st_ino;
-
-  // Deflate at libarchive's default level, zlib's 6: the same as Info-ZIP's default.
-  if (archive_write_set_format_zip(archive_) != ARCHIVE_OK ||
-      archive_write_set_bytes_per_block(archive_, kOutputBlock) != ARCHIVE_OK ||
-      archive_write_set_bytes_in_last_block(archive_, 1) != ARCHIVE_OK ||
-      archive_write_open(archive_, this, nullptr, &ZipWriter::writeOutput, nullptr) != ARCHIVE_OK) {
-    const auto failure = archiveFailure();
+  try {
+    container_ = std::make_unique<ZipContainer>(fd_.get(), path_);
+    pipeline_ = std::make_unique<Pipeline>(*container_, workerCount());
+  } catch (...) {
     release();
-    throw failure;
+    throw;
   }
 }
 
 ZipWriter::~ZipWriter() { release(); }
 
 void ZipWriter::release() {
-  // Whatever libarchive still wants to flush goes nowhere once the archive is abandoned.
-  if (!finished_) aborted_ = true;
-  if (entry_ != nullptr) archive_entry_free(entry_);
-  if (archive_ != nullptr) archive_write_free(archive_);
-  entry_ = nullptr;
-  archive_ = nullptr;
+  // The threads stop before the container and the descriptor they write to go.
+  pipeline_.reset();
+  container_.reset();
   if (fd_) {
     fd_.reset();
     if (!finished_) removeArchiveFile();
@@ -137,33 +99,6 @@ void ZipWriter::removeArchiveFile() const {
   // Only the file this writer created: something else may have taken the name since.
   struct stat st {};
   if (::lstat(path_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_) ::unlink(path_.c_str());
-}
-
-ssize_t ZipWriter::writeOutput(struct archive* a, void* self, const void* data, std::size_t length) {
-  auto* writer = static_cast<ZipWriter*>(self);
-  if (writer->aborted_) {
-    archive_set_error(a, ECANCELED, "archive abandoned");
-    return -1;
-  }
-  const auto* bytes = static_cast<const char*>(data);
-  std::size_t done = 0;
-  while (done < length) {
-    const auto n = ::write(writer->fd_.get(), bytes + done, length - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      writer->outputErrno_ = errno;
-      archive_set_error(a, errno, "%s", std::strerror(errno));
-      return -1;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return static_cast<ssize_t>(length);
-}
-
-ZipError ZipWriter::archiveFailure() const {
-  if (outputErrno_ != 0) return {ZipError::Kind::writeArchive, path_, outputErrno_, {}};
-  const char* text = archive_ != nullptr ? archive_error_string(archive_) : nullptr;
-  return {ZipError::Kind::writeArchive, path_, 0, text != nullptr ? text : "archive library failure"};
 }
 
 void ZipWriter::addContents(const std::string& source) {
@@ -245,20 +180,19 @@ void ZipWriter::addFolder(int folderFd, const Item& item) {
   }
   struct stat st {};
   if (::fstat(folder.get(), &st) != 0) throw ZipError{ZipError::Kind::openItem, item.shownPath, errno, {}};
-  writeHeader(item.entryName, st, nullptr);
+  addEntry(item, st, {});
   addFolderContents(folder.get(), item.shownPath, item.entryName + "/");
 }
 
 void ZipWriter::addSymlink(int folderFd, const Item& item, const struct stat& st) {
   const auto target = platform::readLinkAt(folderFd, item.name.c_str(), static_cast<std::size_t>(st.st_size));
   if (!target) throw ZipError{ZipError::Kind::openItem, item.shownPath, errno, {}};
-  writeHeader(item.entryName, st, &*target);
+  addEntry(item, st, std::as_bytes(std::span(target->data(), target->size())));
 }
 
 void ZipWriter::addFile(int folderFd, const Item& item) {
   // Non-blocking so a file swapped for a pipe since listing cannot stall the open.
-  FileDescriptor file(
-      ::openat(folderFd, item.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  FileDescriptor file(::openat(folderFd, item.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!file) {
     if (errno == ELOOP) throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
     throw ZipError{ZipError::Kind::openItem, item.shownPath, errno, {}};
@@ -270,17 +204,26 @@ void ZipWriter::addFile(int folderFd, const Item& item) {
 
   // The archive holds the file as it was when opened: exactly st_size bytes.
   const auto size = static_cast<std::uint64_t>(st.st_size);
-  const auto headLength = static_cast<std::size_t>(std::min<std::uint64_t>(size, kReadBuffer));
-  if (size > headLength) ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-  if (readFully(file.get(), buffer_.get(), headLength, item.shownPath) != headLength) {
+  if (size > Pipeline::kPieceSize) return addLargeFile(file.get(), item, st);
+  if (size == 0) return addEntry(item, st, {});
+  auto& piece = pipeline_->pieceWithRoom(size);
+  if (readFully(file.get(), piece.input.get() + piece.used, size, item.shownPath) != size) {
     throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
   }
+  piece.segments.push_back(
+      {headerFor(item.entryName, st), Segment::Part::whole, Method::deflate, size, piece.used, size});
+  piece.used += size;
+  ++summary_.entries;
+}
 
+void ZipWriter::addLargeFile(int fd, const Item& item, const struct stat& st) {
+  // The method goes into the local header before any part is written, so it is chosen
+  // from samples of the whole file.
+  const auto size = static_cast<std::uint64_t>(st.st_size);
   const auto readBlock = [&](std::uint64_t offset, std::size_t length) -> std::span<const std::byte> {
-    if (offset + length <= headLength) return {buffer_.get() + offset, length};
     std::size_t done = 0;
     while (done < length) {
-      const auto n = ::pread(file.get(), probeBuffer_.get() + done, length - done, static_cast<off_t>(offset + done));
+      const auto n = ::pread(fd, probeBuffer_.get() + done, length - done, static_cast<off_t>(offset + done));
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) throw ZipError{ZipError::Kind::readItem, item.shownPath, errno, {}};
       if (n == 0) throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
@@ -288,50 +231,41 @@ void ZipWriter::addFile(int folderFd, const Item& item) {
     }
     return {probeBuffer_.get(), length};
   };
-  const auto compression = chooseCompression(size, readBlock);
-  const int set = compression == Compression::store ? archive_write_zip_set_compression_store(archive_)
-                                                     : archive_write_zip_set_compression_deflate(archive_);
-  if (set != ARCHIVE_OK) throw archiveFailure();
-  ++(compression == Compression::store ? summary_.storedFiles : summary_.deflatedFiles);
+  const auto method = chooseCompression(size, readBlock) == Compression::store ? Method::store : Method::deflate;
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
-  writeHeader(item.entryName, st, nullptr);
-  writeData(buffer_.get(), headLength);
-  for (std::uint64_t remaining = size - headLength; remaining > 0;) {
-    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kReadBuffer));
-    const auto got = readFully(file.get(), buffer_.get(), want, item.shownPath);
-    if (got != want) throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
-    writeData(buffer_.get(), got);
-    remaining -= got;
+  for (std::uint64_t offset = 0; offset < size;) {
+    const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(size - offset, Pipeline::kPieceSize));
+    auto& piece = pipeline_->pieceWithRoom(length);
+    if (readFully(fd, piece.input.get() + piece.used, length, item.shownPath) != length) {
+      throw ZipError{ZipError::Kind::itemChanged, item.shownPath, 0, {}};
+    }
+    const auto part = offset == 0               ? Segment::Part::first
+                      : offset + length == size ? Segment::Part::last
+                                                : Segment::Part::middle;
+    Segment segment{{}, part, method, size, piece.used, length};
+    if (part == Segment::Part::first) segment.header = headerFor(item.entryName, st);
+    piece.segments.push_back(std::move(segment));
+    piece.used += length;
+    offset += length;
   }
-}
-
-void ZipWriter::writeHeader(const std::string& entryName, const struct stat& st, const std::string* linkTarget) {
-  archive_entry_clear(entry_);
-  archive_entry_copy_pathname(entry_, entryName.c_str());
-  archive_entry_set_mode(entry_, st.st_mode);
-  archive_entry_set_uid(entry_, st.st_uid);
-  archive_entry_set_gid(entry_, st.st_gid);
-  archive_entry_set_mtime(entry_, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-  if (S_ISREG(st.st_mode)) archive_entry_set_size(entry_, st.st_size);
-  if (linkTarget != nullptr) archive_entry_copy_symlink(entry_, linkTarget->c_str());
-
-  const auto& locales = nameLocales();
-  const bool flagUtf8 = !isAscii(entryName) && text::isValidUtf8(entryName) && locales.utf8 != nullptr;
-  const locale_t nameLocale = flagUtf8 ? locales.utf8 : locales.plain;
-  const locale_t previous = nameLocale != nullptr ? ::uselocale(nameLocale) : nullptr;
-  const int status = archive_write_header(archive_, entry_);
-  if (previous != nullptr) ::uselocale(previous);
-  if (status != ARCHIVE_OK) throw archiveFailure();
   ++summary_.entries;
 }
 
-void ZipWriter::writeData(const std::byte* data, std::size_t length) {
-  if (length == 0) return;
-  if (archive_write_data(archive_, data, length) != static_cast<la_ssize_t>(length)) throw archiveFailure();
+void ZipWriter::addEntry(const Item& item, const struct stat& st, std::span<const std::byte> data) {
+  auto& piece = pipeline_->pieceWithRoom(data.size());
+  std::copy(data.begin(), data.end(), piece.input.get() + piece.used);
+  piece.segments.push_back(
+      {headerFor(item.entryName, st), Segment::Part::whole, Method::store, 0, piece.used, data.size()});
+  piece.used += data.size();
+  ++summary_.entries;
 }
 
 void ZipWriter::finish() {
-  if (archive_write_close(archive_) != ARCHIVE_OK) throw archiveFailure();
+  pipeline_->finish();
+  container_->finish();
+  pipeline_.reset();
+  container_.reset();
   if (fd_.close() != 0) {
     const int error = errno;
     removeArchiveFile();

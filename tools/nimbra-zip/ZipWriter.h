@@ -1,7 +1,7 @@
 #pragma once
-// Writes one ZIP archive, streaming: memory stays bounded whatever the size of the
-// input (the central directory, about a hundred bytes per entry, is the only part that
-// grows, with the number of entries).
+// Writes one ZIP archive of a tree, compressing on every core: memory stays bounded
+// whatever the size of the input (the central directory, about a hundred bytes per
+// entry, is the only part that grows, with the number of entries).
 
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -9,21 +9,20 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "ZipError.h"
 #include "nimbra/platform/linux/FileDescriptors.h"
 
-struct archive;
-struct archive_entry;
-
 namespace nimbra::ziptool {
+
+class Pipeline;
+class ZipContainer;
 
 struct ZipSummary {
   std::uint64_t entries = 0;
-  std::uint64_t storedFiles = 0;
-  std::uint64_t deflatedFiles = 0;
   std::vector<std::string> skipped;  // sockets, pipes and devices, which ZIP cannot hold
 
   bool operator==(const ZipSummary&) const = default;
@@ -60,23 +59,18 @@ class ZipWriter {
   void addFolder(int folderFd, const Item& item);
   void addSymlink(int folderFd, const Item& item, const struct stat& st);
   void addFile(int folderFd, const Item& item);
-  void writeHeader(const std::string& entryName, const struct stat& st, const std::string* linkTarget);
-  void writeData(const std::byte* data, std::size_t length);
-  ZipError archiveFailure() const;
+  void addLargeFile(int fd, const Item& item, const struct stat& st);
+  void addEntry(const Item& item, const struct stat& st, std::span<const std::byte> data);
   void release();
   void removeArchiveFile() const;
-  static ssize_t writeOutput(struct archive*, void* self, const void* data, std::size_t length);
 
   std::string path_;
   platform::FileDescriptor fd_;
   dev_t device_ = 0;
   ino_t inode_ = 0;
-  struct archive* archive_ = nullptr;
-  struct archive_entry* entry_ = nullptr;
   bool finished_ = false;
-  bool aborted_ = false;
-  int outputErrno_ = 0;
-  std::unique_ptr<std::byte[]> buffer_;
+  std::unique_ptr<ZipContainer> container_;
+  std::unique_ptr<Pipeline> pipeline_;
   std::unique_ptr<std::byte[]> probeBuffer_;
   ZipSummary summary_;
 };

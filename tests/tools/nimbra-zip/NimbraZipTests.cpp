@@ -1,5 +1,5 @@
 // nimbra-zip as its callers see it: real trees, the real binary, and the archives read
-// back by Info-ZIP's unzip and zipinfo and by Python's zipfile.
+// back by Info-ZIP's unzip and zipinfo, Python's zipfile, bsdtar and 7-Zip.
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <random>
+#include <set>
 #include <thread>
 
 #include "ChildProcess.h"
@@ -29,6 +30,22 @@ std::string wordyText(std::size_t size, unsigned seed) {
   std::string text;
   for (std::mt19937 engine(seed); text.size() < size;) text += words[engine() % std::size(words)];
   return text.substr(0, size);
+}
+
+// Every item under `root` with its type, mode, modification time (seconds) and content
+// or link target: a faithful extraction describes alike.
+std::set<std::string> describe(const fs::path& root) {
+  std::set<std::string> items;
+  for (const auto& item : fs::recursive_directory_iterator(root)) {
+    struct stat st {};
+    ::lstat(item.path().c_str(), &st);
+    const auto what = S_ISLNK(st.st_mode)   ? fs::read_symlink(item.path()).string()
+                      : S_ISREG(st.st_mode) ? std::to_string(std::hash<std::string>()(readText(item.path())))
+                                            : "";
+    items.insert(fs::relative(item.path(), root).string() + " " + std::to_string(st.st_mode) + " " +
+                 std::to_string(st.st_mtim.tv_sec) + " " + what);
+  }
+  return items;
 }
 
 // Memory-backed where the machine offers it: the Zip64 test makes 65,792 files.
@@ -61,6 +78,22 @@ class NimbraZip : public ::testing::Test {
     checkerArgs.insert(checkerArgs.end(), {source_, archive});
     const auto checked = runProgram(checkerArgs);
     EXPECT_EQ(checked.status, 0) << checked.out << checked.err;
+  }
+
+  // bsdtar and 7-Zip each extract the archive into a tree equal to the source.
+  void expectExtractedAlike(const fs::path& archive) {
+    const auto byBsdtar = root_ / "by-bsdtar";
+    const auto by7z = root_ / "by-7z";
+    fs::create_directory(byBsdtar);
+    // -snld20: 7-Zip otherwise refuses links that lead out of the folder, as "dangling" does.
+    const std::vector<std::pair<std::vector<std::string>, fs::path>> extractions = {
+        {{"bsdtar", "-xpf", archive, "-C", byBsdtar}, byBsdtar},
+        {{"7z", "x", "-bd", "-snld20", "-o" + by7z.string(), archive}, by7z}};
+    for (const auto& [args, into] : extractions) {
+      const auto extracted = runProgram(args);
+      EXPECT_EQ(extracted.status, 0) << extracted.out << extracted.err;
+      EXPECT_EQ(describe(into), describe(source_)) << args.front();
+    }
   }
 
   // zipinfo's listing line for one entry (empty when it lists none).
@@ -102,6 +135,10 @@ TEST_F(NimbraZip, ArchivesTheContentsOfTheSourceAsIndependentReadersSeeThem) {
   ASSERT_EQ(zipped.status, 0) << zipped.err;
   EXPECT_EQ(zipped.err, "");
   expectFaithful(archive_);
+  expectExtractedAlike(archive_);
+  // However the threads ran, the same tree gives the same bytes.
+  ASSERT_EQ(zip(s, root_ / "again.zip").status, 0);
+  EXPECT_EQ(readText(root_ / "again.zip"), readText(archive_));
   // Data that is already compressed is stored; the rest is deflated.
   EXPECT_THAT(zipinfoLine(archive_, "large/noise.bin"), HasSubstr(" stor "));
   EXPECT_THAT(zipinfoLine(archive_, "large/text.txt"), HasSubstr(" defN "));
