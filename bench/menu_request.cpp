@@ -14,6 +14,7 @@
 #include "nimbra/extension/linux/SystemServices.h"
 #include "nimbra/platform/linux/JournalLog.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
+#include "nimbra/platform/linux/WatchedExtensionSwitch.h"
 
 namespace {
 
@@ -78,8 +79,11 @@ void menuRequest(benchmark::State& state, MenuKind kind, int customTypes, Caches
   // Every cache entry is older than a minute at the next request.
   auto offset = std::make_shared<std::chrono::seconds>(0);
   const auto now = [offset] { return std::chrono::system_clock::now() + *offset; };
+  auto environment = extension::systemExtensionEnvironment(caches == Caches::expiredWaitedFor ? nullptr : scheduler, now);
+  // As in Files, where the switch is followed by a file monitor rather than looked at.
+  environment.extensionSwitch = platform::watchedExtensionSwitch({});
   extension::FinderSync sync(
-      store, extension::systemExtensionEnvironment(caches == Caches::expiredWaitedFor ? nullptr : scheduler, now),
+      store, std::move(environment),
       extension::systemDispatcherServices(platform::journalLog("extension"), std::make_shared<NoHost>(), scheduler));
   const std::vector selection = {extension::SelectedItem::known("/tmp", true)};
   CountingHost host;

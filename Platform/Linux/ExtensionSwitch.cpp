@@ -35,10 +35,14 @@ void store(const std::filesystem::path& flag, bool on) {
   ::close(fd);
 }
 
+// Looks at the flag on every question: for those that ask now and then.
 class FileSwitch final : public ExtensionSwitch {
  public:
-  bool isOn() const override { return flagAbsent(extensionSwitchFile()); }
-  void setOn(bool on) override { store(extensionSwitchFile(), on); }
+  bool isOn() const override { return flagAbsent(flag_); }
+  void setOn(bool on) override { store(flag_, on); }
+
+ private:
+  const std::filesystem::path flag_ = extensionSwitchFile();
 };
 
 class WatchedSwitch final : public ExtensionSwitch {
