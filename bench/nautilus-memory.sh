@@ -10,8 +10,7 @@ cd "$(dirname "$0")/.."
 source scripts/lib/nautilus-session.sh
 nautilus_enter_namespace "$@"
 
-cmake --preset default >/dev/null
-cmake --build --preset default --target nimbra-nautilus nimbra-zip nimbra_extension_resources >/dev/null
+nautilus_build_module
 with=$(mktemp -d) without=$(mktemp -d)
 ln -s "$PWD/build/default/lib/libnimbra-nautilus.so" "$with/"
 trap 'rm -rf "$with" "$without"' EXIT

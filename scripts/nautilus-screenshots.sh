@@ -12,8 +12,7 @@ nautilus_enter_namespace "$@"
 out=$(realpath -m "${1:-docs/screenshots}")
 mkdir -p "$out"
 
-cmake --preset default >/dev/null
-cmake --build --preset default --target nimbra-nautilus nimbra-zip nimbra_extension_resources >/dev/null
+nautilus_build_module
 modules=$(mktemp -d)
 ln -s "$PWD/build/default/lib/libnimbra-nautilus.so" "$modules/"
 trap 'nautilus_session_stop; rm -rf "$modules"' EXIT

@@ -11,8 +11,7 @@ nautilus_enter_namespace "$@"
 out=$(realpath -m "${1:-docs/screenshots}")
 mkdir -p "$out"
 
-cmake --preset default >/dev/null
-cmake --build --preset default --target nimbra nimbra-nautilus nimbra-zip nimbra_extension_resources >/dev/null
+nautilus_build_module nimbra
 modules=$(mktemp -d)
 ln -s "$PWD/build/default/lib/libnimbra-nautilus.so" "$modules/"
 app_pid=

@@ -284,7 +284,9 @@ class TreeRemover {
     struct stat st {};
     if (::fstatat(parentFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", path);
     if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU) {
-      ::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+      if (::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW) != 0) {
+        fail(errno, "cannot change permissions of", path);
+      }
     }
     FileDescriptor dir(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!dir) fail(errno, "cannot open", path);

@@ -13,6 +13,12 @@ nautilus_enter_namespace() {
   fi
 }
 
+# Builds the module and what it runs (plus any targets given) in the default build.
+nautilus_build_module() {
+  cmake --preset default >/dev/null
+  cmake --build --preset default --target nimbra-nautilus nimbra-zip nimbra_extension_resources "$@" >/dev/null
+}
+
 # A fresh private HOME (with Desktop and Documents) and runtime folder; sets $session.
 nautilus_session_prepare() {
   session=$(mktemp -d /tmp/nimbra-session-XXXXXX)
