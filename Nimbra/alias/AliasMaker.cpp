@@ -3,10 +3,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QVBoxLayout>
 
 #include "app/Alerts.h"
 #include "app/AppServices.h"
+#include "app/EmbeddedChooser.h"
 #include "nimbra/Alias.h"
 #include "nimbra/NumberedNames.h"
 
@@ -17,9 +20,18 @@ namespace {
 // prompt button chooses it (a double click still opens it).
 class AnyItemChooser : public QFileDialog {
  public:
-  explicit AnyItemChooser(QWidget* parent) : QFileDialog(parent, Qt::Widget) {
+  AnyItemChooser(QWidget* parent, const QString& prompt) : QFileDialog(parent) {
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFile);
+    // Qt renames the button "Open" whenever a folder is selected or typed; set the
+    // prompt again after each of its updates (its own handlers were connected first).
+    const auto keepPrompt = [this, prompt] { setLabelText(QFileDialog::Accept, prompt); };
+    keepPrompt();
+    const auto* selection = findChild<QListView*>("listView")->selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this, keepPrompt);
+    connect(selection, &QItemSelectionModel::currentChanged, this, keepPrompt);
+    connect(this, &QFileDialog::directoryEntered, this, keepPrompt);
+    connect(findChild<QLineEdit*>("fileNameEdit"), &QLineEdit::textChanged, this, keepPrompt);
   }
   void accept() override {
     const auto chosen = selectedFiles();
@@ -48,14 +60,10 @@ void runAliasMaker(const AppServices& services, QWidget* parent) {
   auto* text = new QLabel("Choose what the alias in “" + QString::fromStdString(lastComponent(*folder)) + "” should open", &dialog);
   text->setObjectName("message");
   layout->addWidget(text);
-  auto* chooser = new AnyItemChooser(&dialog);
-  chooser->setLabelText(QFileDialog::Accept, "Make Alias");
+  auto* chooser = new AnyItemChooser(&dialog, "Make Alias");
   chooser->setDirectory(QString::fromStdString(folder->string()));
-  layout->addWidget(chooser);
-  chooser->show();  // a dialog stays hidden until shown, also inside another window
+  embedChooser(dialog, *layout, *chooser);
   dialog.resize(720, 480);
-  QObject::connect(chooser, &QDialog::accepted, &dialog, &QDialog::accept);
-  QObject::connect(chooser, &QDialog::rejected, &dialog, &QDialog::reject);
   if (dialog.exec() != QDialog::Accepted || chooser->selectedFiles().isEmpty()) return;
 
   const std::filesystem::path target = chooser->selectedFiles().front().toStdString();

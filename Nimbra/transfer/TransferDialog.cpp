@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/EmbeddedChooser.h"
 #include "nimbra/NumberedNames.h"
 
 namespace nimbra::app {
@@ -17,7 +18,7 @@ QString TransferDialog::message(const std::vector<std::filesystem::path>& items)
 }
 
 TransferDialog::TransferDialog(const std::vector<std::filesystem::path>& items, QWidget* parent)
-    : QDialog(parent), chooser_(new QFileDialog(this, Qt::Widget)) {
+    : QDialog(parent), chooser_(new QFileDialog(this)) {
   setObjectName("transferDialog");
   setWindowTitle("Send to Another Folder");
   auto* layout = new QVBoxLayout(this);
@@ -31,10 +32,7 @@ TransferDialog::TransferDialog(const std::vector<std::filesystem::path>& items, 
   chooser_->setFileMode(QFileDialog::Directory);
   chooser_->setAcceptMode(QFileDialog::AcceptOpen);
   if (!items.empty()) chooser_->setDirectory(QString::fromStdString(items.front().parent_path().string()));
-  layout->addWidget(chooser_);
-  chooser_->show();  // a dialog stays hidden until shown, also inside another window
-  connect(chooser_, &QDialog::accepted, this, &QDialog::accept);
-  connect(chooser_, &QDialog::rejected, this, &QDialog::reject);
+  embedChooser(*this, *layout, *chooser_);
 
   auto* mode = new QHBoxLayout;
   mode->setContentsMargins(12, 10, 12, 10);

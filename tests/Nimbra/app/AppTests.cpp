@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -36,12 +37,15 @@ QPushButton* button(QWidget* window, const QString& text) {
   return nullptr;
 }
 
-// Chooses `folder` in the window's chooser.
-void choose(QWidget* window, const fs::path& folder) {
+// Types the item's path into the chooser's name field and accepts, as a person would.
+void choose(QWidget* window, const fs::path& item) {
   auto* chooser = window->findChild<QFileDialog*>();
-  chooser->setDirectory(QString::fromStdString(folder.parent_path().string()));
-  chooser->selectFile(QString::fromStdString(folder.string()));
+  const QString prompt = chooser->labelText(QFileDialog::Accept);
+  chooser->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(item.string()));
+  const QString promptForItem = chooser->labelText(QFileDialog::Accept);
   QMetaObject::invokeMethod(chooser, "accept");
+  QVERIFY2(!chooser->isWindow(), "the chooser belongs inside the dialog");
+  QCOMPARE(promptForItem, prompt);  // whatever is chosen, the button says what it does
 }
 
 }  // namespace
