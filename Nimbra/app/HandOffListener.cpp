@@ -2,21 +2,16 @@
 
 #include <QDBusConnection>
 
+#include "nimbra/platform/linux/BusNames.h"
+
 namespace nimbra::app {
-namespace {
-
-// As the extension posts them: a broadcast signal whose one argument is the name.
-constexpr const char* kPath = "/ai/corvane/nimbra";
-constexpr const char* kInterface = "ai.corvane.nimbra.Notifications";
-constexpr const char* kMember = "Posted";
-
-}  // namespace
 
 bool HandOffListener::listen(std::string_view name, std::function<void()> handler) {
   const auto text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   handlers_[text] = std::move(handler);
   // Matching on the first argument lets the bus send us only this name's posts.
-  return QDBusConnection::sessionBus().connect(QString(), kPath, kInterface, kMember, {text}, QString(), this,
+  return QDBusConnection::sessionBus().connect(QString(), platform::kNotificationsPath, platform::kNotificationsInterface,
+                                               platform::kNotificationsMember, {text}, QString(), this,
                                                SLOT(posted(QString)));
 }
 

@@ -6,7 +6,7 @@
 #include <QSettings>
 
 #include "nimbra/HandOff.h"
-#include "nimbra/platform/linux/ExtensionBusName.h"
+#include "nimbra/platform/linux/BusNames.h"
 
 namespace nimbra::app {
 namespace {

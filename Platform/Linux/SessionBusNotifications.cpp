@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "nimbra/platform/linux/BusNames.h"
+
 namespace nimbra::platform {
 namespace {
 

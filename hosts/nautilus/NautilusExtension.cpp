@@ -8,6 +8,7 @@
 #include "NautilusHost.h"
 #include "nimbra/extension/linux/FreedesktopIcons.h"
 #include "nimbra/extension/linux/SystemServices.h"
+#include "nimbra/platform/linux/BusNames.h"
 #include "nimbra/platform/linux/GioSupport.h"
 #include "nimbra/platform/linux/JournalLog.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"

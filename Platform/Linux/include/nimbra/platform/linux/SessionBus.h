@@ -4,7 +4,6 @@
 // shared one: that one ends the process when the bus goes away, and a module
 // must not change what its host's connection does.
 
-#include "nimbra/platform/linux/ExtensionBusName.h"
 #include "nimbra/platform/linux/GioSupport.h"
 
 #include <memory>
