@@ -2,6 +2,9 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <system_error>
+
+#include "nimbra/platform/ExtensionSwitch.h"
 
 namespace nimbra::app {
 
@@ -22,6 +25,17 @@ bool confirm(QWidget* parent, const QString& name, const QString& message, const
   ask.setDefaultButton(yes);
   ask.exec();
   return ask.clickedButton() == yes;
+}
+
+bool setMenusSwitch(platform::ExtensionSwitch& menus, bool on, QWidget* parent) {
+  try {
+    menus.setOn(on);
+    return true;
+  } catch (const std::system_error& error) {
+    warn(parent, on ? "Couldn't turn on Nimbra" : "Couldn't turn off Nimbra",
+         QString("Nimbra couldn't save its switch: %1.").arg(QString::fromStdString(error.code().message())));
+    return false;
+  }
 }
 
 }  // namespace nimbra::app

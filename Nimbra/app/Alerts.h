@@ -5,6 +5,10 @@
 
 class QWidget;
 
+namespace nimbra::platform {
+class ExtensionSwitch;
+}
+
 namespace nimbra::app {
 
 void warn(QWidget* parent, const QString& message, const QString& details, const QString& button = "OK");
@@ -13,5 +17,8 @@ void warn(QWidget* parent, const QString& message, const QString& details, const
 // alert object, for the tests that answer it.
 bool confirm(QWidget* parent, const QString& name, const QString& message, const QString& details,
              const QString& proceed, const QString& cancel);
+
+// Sets the user's switch for the menus; when it cannot be saved, says so and returns false.
+bool setMenusSwitch(platform::ExtensionSwitch& menus, bool on, QWidget* parent);
 
 }  // namespace nimbra::app

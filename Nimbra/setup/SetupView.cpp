@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <system_error>
 
 #include "MenuPreview.h"
 #include "SetupLook.h"
@@ -130,16 +129,7 @@ void SetupView::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) status_.refreshExtensionState();
 }
 
-bool SetupView::setSwitch(bool on) {
-  try {
-    switch_->setOn(on);
-    return true;
-  } catch (const std::system_error& error) {
-    warn(this, on ? "Couldn't turn on Nimbra" : "Couldn't turn off Nimbra",
-         QString("Nimbra couldn't save its switch: %1.").arg(QString::fromStdString(error.code().message())));
-    return false;
-  }
-}
+bool SetupView::setSwitch(bool on) { return setMenusSwitch(*switch_, on, this); }
 
 void SetupView::turnOn() {
   if (!setSwitch(true)) return;

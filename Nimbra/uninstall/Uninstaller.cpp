@@ -22,15 +22,13 @@ bool runUninstaller(const AppServices& services, QWidget* parent) {
   confirm.exec();
   if (confirm.clickedButton() != proceed) return false;
 
-  // Each step goes on whatever the one before it met: the user is told at the end.
-  try {
-    services.extensionSwitch->setOn(false);
-  } catch (const std::exception&) {
-  }
+  // Menus left on must not be reported off; nothing is removed then either.
+  if (!setMenusSwitch(*services.extensionSwitch, false, parent)) return false;
   if (removeSettings->isChecked()) {
     try {
       services.files->removeItem(services.sharedContainer);
     } catch (const std::exception&) {
+      // Already gone, or not ours to remove: the settings were asked away, not needed.
     }
   }
   // A package is removed by its package manager; dragging its files away would break it.

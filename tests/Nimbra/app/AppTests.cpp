@@ -248,6 +248,24 @@ class AppTest : public QObject {
       QCOMPARE(fs::exists(*folder_ / "container"), !removeSettings);
     }
     QCOMPARE(quits_, 2);
+
+    // A switch that cannot be saved is told, not reported off; the settings stay.
+    fs::create_directories(*folder_ / "container");
+    switch_->on = true;
+    switch_->fails = true;
+    driver.then<QMessageBox>("uninstallConfirm", [](QMessageBox* alert) {
+      alert->checkBox()->setChecked(true);
+      button(alert, "Continue")->click();
+    });
+    driver.then<QMessageBox>("", [](QMessageBox* alert) {
+      QCOMPARE(alert->text(), QString("Couldn't turn off Nimbra"));
+      QVERIFY(alert->informativeText().contains("Permission denied"));
+      alert->accept();
+    });
+    QVERIFY(!app::runUninstaller(services(), nullptr));
+    QVERIFY(driver.finished());
+    QVERIFY(fs::exists(*folder_ / "container"));
+    QCOMPARE(quits_, 2);
   }
 };
 
