@@ -71,17 +71,19 @@ SettingsStore::Snapshot PreferencesModel::read() const {
 void PreferencesModel::refresh() {
   const auto changes = store_.defaults().changeCount();
   if (changes == storedChanges_) return;
-  auto fresh = read();
+  // A busy suite is no news: the model keeps what it holds and reads again next time.
+  auto fresh = store_.snapshot();
+  if (!fresh) return;
   storedChanges_ = changes;
   // Only what the other writer changed is taken in: the model's own unstored
   // entries (a custom type still without a valid extension) stay.
   std::vector<Property> changed;
   for (const auto property : kProperties) {
-    if (sameProperty(property, fresh, stored_)) continue;
-    if (!sameProperty(property, fresh, current_)) changed.push_back(property);
-    copyProperty(property, fresh, current_);
+    if (sameProperty(property, *fresh, stored_)) continue;
+    if (!sameProperty(property, *fresh, current_)) changed.push_back(property);
+    copyProperty(property, *fresh, current_);
   }
-  stored_ = std::move(fresh);
+  stored_ = std::move(*fresh);
   for (const auto property : changed) notify(property);
 }
 
@@ -93,8 +95,11 @@ void PreferencesModel::assign(T Snapshot::*field, T value, Property property) {
   write(property, next);
   const bool changed = current_.*field != next.*field;
   current_ = std::move(next);
-  storedChanges_ = store_.defaults().changeCount();
-  stored_ = read();
+  const auto changes = store_.defaults().changeCount();
+  if (auto fresh = store_.snapshot()) {
+    stored_ = std::move(*fresh);
+    storedChanges_ = changes;
+  }
   if (changed) notify(property);
 }
 

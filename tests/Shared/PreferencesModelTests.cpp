@@ -99,6 +99,17 @@ TEST_F(PreferencesModelTest, WhatAnotherWriterStoredIsTakenInAndNeverWrittenOver
   EXPECT_EQ(model.sendTo(), model.store().sendTo());
   model.refresh();
   EXPECT_EQ(heard, (std::vector<Property>{Property::openWith, Property::groupNewItems, Property::sendTo, Property::renameNewItems}));
+
+  // A suite too busy to read is no change: nothing heard, nothing lost, read again later.
+  const std::vector<OpenWithEntry> theirNextApps = {{"org.gnome.TextEditor", true, false}};
+  other.save(theirNextApps);
+  suite->unreadable = true;
+  model.refresh();
+  EXPECT_EQ(model.openWith(), theirApps);
+  EXPECT_EQ(heard.size(), 4u);
+  suite->unreadable = false;
+  model.refresh();
+  EXPECT_EQ(model.openWith(), theirNextApps);
 }
 
 TEST_F(PreferencesModelTest, ACustomTypeReachesTheStoreOnlyOnceItsExtensionIsValid) {

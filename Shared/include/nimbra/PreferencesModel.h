@@ -79,7 +79,7 @@ class PreferencesModel {
   template <class T>
   void assign(T Snapshot::*field, T value, Property property);
   void write(Property property, const Snapshot& values);
-  // What the store holds now, key by key when one consistent read fails.
+  // What the store holds at the start, key by key when one consistent read fails.
   Snapshot read() const;
   void notify(Property property);
 
