@@ -5,11 +5,9 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <set>
-#include <vector>
 
 namespace nimbra::preferences {
 
@@ -44,25 +42,6 @@ class ReorderableList : public QListWidget {
  protected:
   void dropEvent(QDropEvent* event) override;
 };
-
-// The list with the entries at `rows` moved, in their order, to the gap `destination`
-// (counted before the move), as the New list's entries move.
-template <class T>
-std::vector<T> moved(std::vector<T> list, const std::set<std::size_t>& rows, std::size_t destination) {
-  std::vector<T> taken;
-  destination = std::min(destination, list.size());
-  std::size_t below = 0;
-  for (const auto row : rows) {
-    if (row >= list.size()) continue;
-    taken.push_back(list[row]);
-    if (row < destination) ++below;
-  }
-  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-    if (*it < list.size()) list.erase(list.begin() + static_cast<std::ptrdiff_t>(*it));
-  }
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(destination - below), taken.begin(), taken.end());
-  return list;
-}
 
 // Text in the secondary colour.
 QLabel* secondaryText(const QString& text, QWidget* parent);

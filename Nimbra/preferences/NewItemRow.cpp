@@ -27,10 +27,6 @@ QString message(NewItem::ValidationError error) {
   return {};
 }
 
-bool isValid(const NewItem& item) {
-  return item.isBuiltIn || std::holds_alternative<std::string>(NewItem::validateExtension(item.ext));
-}
-
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 // Sets the text only when it differs, so typing in a field is never disturbed.
@@ -184,7 +180,7 @@ void NewItemRow::editTemplate() {
 }
 
 void NewItemRow::refresh() {
-  const bool valid = isValid(item_);
+  const bool valid = item_.isUsable();
   enabled_->setChecked(item_.enabled);
   enabled_->setEnabled(valid);
   enabled_->setToolTip(valid ? "Show in the Files menu" : "Enter a valid extension first");

@@ -13,7 +13,7 @@ std::vector<NewItem> storable(const std::vector<NewItem>& items) {
   std::vector<NewItem> kept;
   kept.reserve(items.size());
   for (const auto& item : items) {
-    if (item.isBuiltIn || std::holds_alternative<std::string>(NewItem::validateExtension(item.ext))) kept.push_back(item);
+    if (item.isUsable()) kept.push_back(item);
   }
   return kept;
 }
@@ -157,21 +157,7 @@ void PreferencesModel::removeCustomType(const NewItem& item) {
 }
 
 void PreferencesModel::moveNewItems(const std::set<std::size_t>& fromOffsets, std::size_t toOffset) {
-  auto items = current_.newItems;
-  const std::size_t size = items.size();
-  auto destination = std::min(toOffset, size);
-  std::vector<NewItem> taken;
-  for (const auto offset : fromOffsets) {
-    if (offset >= size) continue;
-    taken.push_back(items[offset]);
-    if (offset < toOffset) --destination;
-  }
-  for (auto it = fromOffsets.rbegin(); it != fromOffsets.rend(); ++it) {
-    if (*it < size) items.erase(items.begin() + static_cast<std::ptrdiff_t>(*it));
-  }
-  items.insert(items.begin() + static_cast<std::ptrdiff_t>(destination), std::make_move_iterator(taken.begin()),
-               std::make_move_iterator(taken.end()));
-  setNewItems(std::move(items));
+  setNewItems(moved(current_.newItems, fromOffsets, toOffset));
 }
 
 void PreferencesModel::setTemplate(std::string text, std::size_t index) {

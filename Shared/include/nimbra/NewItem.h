@@ -62,6 +62,9 @@ struct NewItem {
   // Type whose icon stands for the entry; nothing when the platform knows none.
   std::optional<std::string> contentType(const platform::ContentTypes& types) const;
 
+  // Whether the entry may reach the menu: built in, or custom with a valid extension.
+  bool isUsable() const { return isBuiltIn || std::holds_alternative<std::string>(validateExtension(ext)); }
+
   // The normalised extension, or the first rule it breaks.
   static std::variant<std::string, ValidationError> validateExtension(std::string_view text);
 

@@ -4,6 +4,7 @@
 // hear of a property only when its value really changed, by this model or by
 // another writer of the suite. Main thread only.
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -18,6 +19,26 @@
 #include "nimbra/platform/ApplicationBundles.h"
 
 namespace nimbra {
+
+// The list with the entries at `rows` moved, in their order, to the gap `destination`
+// (counted before the move), the way every list of the preferences moves.
+template <class T>
+std::vector<T> moved(std::vector<T> list, const std::set<std::size_t>& rows, std::size_t destination) {
+  std::vector<T> taken;
+  destination = std::min(destination, list.size());
+  std::size_t below = 0;
+  for (const auto row : rows) {
+    if (row >= list.size()) continue;
+    taken.push_back(list[row]);
+    if (row < destination) ++below;
+  }
+  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+    if (*it < list.size()) list.erase(list.begin() + static_cast<std::ptrdiff_t>(*it));
+  }
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(destination - below), taken.begin(), taken.end());
+  return list;
+}
+
 
 class PreferencesModel {
  public:
