@@ -22,32 +22,31 @@ AppController::~AppController() = default;
 
 void AppController::start() {
   window_.bringForward();
-  listener_.listen(handOff::openPreferences, [this] {
-    if (auto store = services_.openStore()) {
-      try {
-        store->setBool(settingsKey::pendingOpenPreferences, false);
-      } catch (const SettingsStore::WriteFailed&) {
-      }
-    }
-    QTimer::singleShot(0, this, &AppController::showPreferences);
-  });
-  if (auto store = services_.openStore(); store && store->boolForKey(settingsKey::pendingOpenPreferences)) {
-    try {
-      store->setBool(settingsKey::pendingOpenPreferences, false);
-    } catch (const SettingsStore::WriteFailed&) {
-    }
-    QTimer::singleShot(0, this, &AppController::showPreferences);
-  }
-  // Later turns of the event loop, so a notification never opens a chooser inside another.
+  listener_.listen(handOff::openPreferences, [this] { servePreferences(services_.openStore()); });
+  auto store = services_.openStore();
+  const bool storeAvailable = store.has_value();
+  if (store && store->boolForKey(settingsKey::pendingOpenPreferences)) servePreferences(std::move(store));
+  // Served on a later turn of the event loop, once the bus has delivered the signal.
   listener_.listen(handOff::makeAlias, [this] { QTimer::singleShot(0, this, &AppController::serveAlias); });
   listener_.listen(handOff::transfer, [this] { QTimer::singleShot(0, this, &AppController::serveTransfer); });
   serveAlias();
   serveTransfer();
-  if (!services_.openStore()) {
+  if (!storeAvailable) {
     warn(&window_, "Nimbra is misconfigured",
          "Nimbra can't reach its shared settings store. This usually means the app needs to be reinstalled. Settings "
          "won't sync between the app and the Files extension until this is fixed.");
   }
+}
+
+void AppController::servePreferences(std::optional<SettingsStore> store) {
+  if (store) {
+    try {
+      store->setBool(settingsKey::pendingOpenPreferences, false);
+    } catch (const SettingsStore::WriteFailed&) {
+      // Shown anyway: the request was heard.
+    }
+  }
+  QTimer::singleShot(0, this, &AppController::showPreferences);
 }
 
 void AppController::serveAlias() { runAliasMaker(services_, &window_); }

@@ -36,6 +36,9 @@ class AppController : public QObject {
   void checkForUpdates();
 
  private:
+  // Clears the pending request in `store` (when there is one), then shows the preferences.
+  void servePreferences(std::optional<SettingsStore> store);
+
   AppServices services_;
   MainWindow window_;
   HandOffListener listener_;
