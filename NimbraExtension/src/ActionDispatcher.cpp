@@ -142,9 +142,11 @@ void send(const Services& s, SendToAction action, const std::vector<fs::path>& i
       case SendToAction::zip: zip(s, items); break;
       case SendToAction::desktopCopy: SendToPerformer::perform(items, s->userFolders().desktop, false, files); break;
       case SendToAction::documents: SendToPerformer::perform(items, s->userFolders().documents, false, files); break;
-      case SendToAction::desktop:
-        for (const auto& item : items) makeAlias(item, s->userFolders().desktop, files);
+      case SendToAction::desktop: {
+        const auto desktop = s->userFolders().desktop;
+        for (const auto& item : items) makeAlias(item, desktop, files);
         break;
+      }
       case SendToAction::otherFolder: break;  // handed to the companion app, never sent from here
     }
   } catch (const std::exception& error) {
