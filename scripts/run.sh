@@ -12,6 +12,8 @@ scripts/install-deps.sh >&2
 cmake --preset default >&2
 cmake --build --preset default --target nimbra-menu nimbra-defaults nimbra-zip nimbra-nautilus nimbra \
   nimbra_extension_resources nimbra_packaging_files >&2
+# A fresh folder, so the one package in it is this build's, not an older version's.
+rm -rf build/default/package
 (cd build/default && cpack -B package) >&2
 debs=(build/default/package/nimbra_*_amd64.deb)
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --reinstall "./${debs[0]}" >&2
