@@ -88,27 +88,27 @@ ZipContainer::ZipContainer(int fd, std::string path) : fd_(fd), path_(std::move(
   // Offsets count from the start of the file, whatever precedes the archive.
   const auto start = ::lseek(fd_, 0, SEEK_CUR);
   if (start < 0) throw ZipError{ZipError::Kind::writeArchive, path_, errno, {}};
-  flushed_ = written_ = static_cast<std::uint64_t>(start);
+  flushed_ = static_cast<std::uint64_t>(start);
 }
 
 void ZipContainer::add(const EntryHeader& header, Method method, std::uint32_t crc, std::uint64_t size,
                        std::span<const std::byte> data) {
-  const Open entry{header, method, written_, 0, size >= kMax32 || data.size() >= kMax32};
+  const Open entry{header, method, offset(), 0, size >= kMax32 || data.size() >= kMax32};
   writeLocal(header, method, crc, data.size(), size, entry.zip64);
   put(data);
   addCentral(entry, crc, data.size(), size);
 }
 
 void ZipContainer::begin(const EntryHeader& header, Method method, std::uint64_t expectedSize) {
-  open_ = Open{header, method, written_, 0, expectedSize >= kZip64Streamed};
+  open_ = Open{header, method, offset(), 0, expectedSize >= kZip64Streamed};
   writeLocal(header, method, 0, 0, 0, open_.zip64);
-  open_.dataStart = written_;
+  open_.dataStart = offset();
 }
 
 void ZipContainer::append(std::span<const std::byte> data) { put(data); }
 
 void ZipContainer::end(std::uint32_t crc, std::uint64_t size) {
-  const std::uint64_t compressed = written_ - open_.dataStart;
+  const std::uint64_t compressed = offset() - open_.dataStart;
   if (!open_.zip64 && (compressed >= kMax32 || size >= kMax32)) {
     throw ZipError{ZipError::Kind::writeArchive, path_, EFBIG, {}};
   }
@@ -186,14 +186,14 @@ void ZipContainer::addCentral(const Open& entry, std::uint32_t crc, std::uint64_
 }
 
 void ZipContainer::finish() {
-  const std::uint64_t start = written_;
+  const std::uint64_t start = offset();
   put(central_);
   const std::uint64_t size = central_.size();
   central_.clear();
   central_.shrink_to_fit();
   std::string end;
   if (entries_ >= 0xFFFF || size >= kMax32 || start >= kMax32) {
-    const std::uint64_t record = written_;
+    const std::uint64_t record = offset();
     le(end, 0x06064b50, 4);
     le(end, 44, 8);
     le(end, kMadeByUnix, 2);
@@ -231,7 +231,6 @@ void ZipContainer::put(std::span<const std::byte> data) {
   } else {
     buffer_.insert(buffer_.end(), data.begin(), data.end());
   }
-  written_ += data.size();
 }
 
 void ZipContainer::patch(std::uint64_t at, const std::string& bytes) {

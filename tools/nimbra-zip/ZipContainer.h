@@ -44,8 +44,6 @@ class ZipContainer {
   // Central directory and end records; everything is written when it returns.
   void finish();
 
-  std::uint64_t entries() const { return entries_; }
-
  private:
   struct Open {
     EntryHeader header;
@@ -66,7 +64,8 @@ class ZipContainer {
   std::string path_;
   std::vector<std::byte> buffer_;
   std::uint64_t flushed_ = 0;  // bytes already in the file
-  std::uint64_t written_ = 0;  // bytes in the file or the buffer
+  // Where the next byte goes: past what is in the file and in the buffer.
+  std::uint64_t offset() const { return flushed_ + buffer_.size(); }
   std::string central_;        // the central directory, built as entries are added
   std::uint64_t entries_ = 0;
   Open open_;  // the streamed entry in progress

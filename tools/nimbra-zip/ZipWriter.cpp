@@ -213,7 +213,6 @@ void ZipWriter::addFile(int folderFd, const Item& item) {
   piece.segments.push_back(
       {headerFor(item.entryName, st), Segment::Part::whole, Method::deflate, size, piece.used, size});
   piece.used += size;
-  ++summary_.entries;
 }
 
 void ZipWriter::addLargeFile(int fd, const Item& item, const struct stat& st) {
@@ -249,7 +248,6 @@ void ZipWriter::addLargeFile(int fd, const Item& item, const struct stat& st) {
     piece.used += length;
     offset += length;
   }
-  ++summary_.entries;
 }
 
 void ZipWriter::addEntry(const Item& item, const struct stat& st, std::span<const std::byte> data) {
@@ -258,7 +256,6 @@ void ZipWriter::addEntry(const Item& item, const struct stat& st, std::span<cons
   piece.segments.push_back(
       {headerFor(item.entryName, st), Segment::Part::whole, Method::store, 0, piece.used, data.size()});
   piece.used += data.size();
-  ++summary_.entries;
 }
 
 void ZipWriter::finish() {

@@ -22,7 +22,6 @@ class Pipeline;
 class ZipContainer;
 
 struct ZipSummary {
-  std::uint64_t entries = 0;
   std::vector<std::string> skipped;  // sockets, pipes and devices, which ZIP cannot hold
 
   bool operator==(const ZipSummary&) const = default;
