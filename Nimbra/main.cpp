@@ -13,11 +13,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Nimbra");
   QApplication::setOrganizationDomain("corvane.ai");
   QApplication::setDesktopFileName("ai.corvane.nimbra");
-  QApplication::setQuitOnLastWindowClosed(true);
-  nimbra::app::appearance::followDesktop();
 
   nimbra::app::SingleInstance instance;
   if (!instance.claim()) return 0;
+  nimbra::app::appearance::followDesktop();
 
   nimbra::app::AppController controller(nimbra::app::AppServices::system());
   QObject::connect(&instance, &nimbra::app::SingleInstance::activated, &controller,

@@ -1,7 +1,6 @@
 #include "TransferJob.h"
 
 #include <QEventLoop>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
 #include <atomic>
@@ -22,7 +21,6 @@ TransferOutcome transfer(const std::vector<std::filesystem::path>& items, const 
   progress.setMinimumDuration(500);  // short work shows no window at all
   progress.setWindowModality(Qt::WindowModal);
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
-  QPointer<QProgressDialog> window(&progress);
 
   QEventLoop loop;
   auto* worker = QThread::create([&] {
@@ -33,15 +31,12 @@ TransferOutcome transfer(const std::vector<std::filesystem::path>& items, const 
       return;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
-      if (cancelled) {
-        outcome.cancelled = true;
-        return;
-      }
+      if (cancelled) return;
       const auto label = QString(move ? "Moving “%1”…" : "Copying “%1”…").arg(QString::fromStdString(lastComponent(items[i])));
-      QMetaObject::invokeMethod(&progress, [window, label, i] {
-        if (!window) return;
-        window->setLabelText(label);
-        window->setValue(static_cast<int>(i));
+      // Queued to the window's thread; dropped with the window if it is gone first.
+      QMetaObject::invokeMethod(&progress, [&progress, label, i] {
+        progress.setLabelText(label);
+        progress.setValue(static_cast<int>(i));
       });
       try {
         const auto done = SendToPerformer::perform({items[i]}, destination, move, *files);

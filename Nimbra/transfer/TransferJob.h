@@ -21,7 +21,6 @@ struct TransferOutcome {
   std::vector<std::filesystem::path> done;       // where the items now are, in order
   std::optional<std::filesystem::path> intoItself;  // the item the folder lies in; nothing was done
   std::optional<std::string> error;               // the failure that ended the work
-  bool cancelled = false;
 };
 
 // Runs the work and returns once it has ended; the window stays responsive meanwhile.
