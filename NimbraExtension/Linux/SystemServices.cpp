@@ -54,13 +54,14 @@ ExtensionEnvironment systemExtensionEnvironment(std::shared_ptr<platform::Schedu
     };
   }
   auto workspace = platform::systemWorkspace();
-  auto types = std::make_shared<CachingContentTypes>(platform::systemContentTypes(), options);
+  auto gio = platform::systemContentTypes();
+  auto types = std::make_shared<CachingContentTypes>(gio, options);
 
   ExtensionEnvironment env;
   env.strings = sharedStrings();
   env.contentTypes = types;
   env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace), options);
-  env.openers = std::make_shared<ContentTypeOpeners>(types, workspace, options);
+  env.openers = std::make_shared<ContentTypeOpeners>(gio, workspace, options);
   env.extensionSwitch = platform::userExtensionSwitch();
   if (const auto folder = ExtensionResources::shared().templatesFolder()) {
     std::error_code ec;

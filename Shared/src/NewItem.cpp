@@ -86,6 +86,10 @@ std::string NewItem::baseName(const StringTable& strings) const {
 std::optional<std::string> NewItem::contentType(const platform::ContentTypes& types) const {
   if (kind.is<NewItemKind::Folder>() || kind.is<NewItemKind::DatedFolder>()) return types.folderType();
   if (kind.is<NewItemKind::Alias>()) return types.aliasType();
+  return documentType(ext, types);
+}
+
+std::optional<std::string> NewItem::documentType(std::string_view ext, const platform::ContentTypes& types) {
   if (ext.empty()) return types.plainTextType();
   auto type = types.typeForExtension(ext);
   if (type && !types.conformsToData(*type)) return std::nullopt;

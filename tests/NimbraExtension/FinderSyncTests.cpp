@@ -3,6 +3,7 @@
 #include "ExtensionTesting.h"
 #include "FakeContentTypes.h"
 #include "FakeDefaultsSuite.h"
+#include "nimbra/CachingContentTypes.h"
 #include "nimbra/extension/FinderSync.h"
 
 namespace nimbra::extension {
@@ -27,9 +28,11 @@ class FinderSyncTest : public ::testing::Test, protected testing::FakeServices {
                                 [s = scheduler](std::function<void()> work) { s->inBackground(std::move(work)); }};
     ExtensionEnvironment env;
     env.strings = std::make_shared<StringTable>(StringTable::fromEntries({}));
-    env.contentTypes = std::make_shared<testing::FakeContentTypes>();
+    // Wired as in the system: the openers look types up themselves, beside the menu's cache.
+    const auto types = std::make_shared<testing::FakeContentTypes>();
+    env.contentTypes = std::make_shared<CachingContentTypes>(types, options);
     env.locator = std::make_shared<CachingAppLocator>(std::make_shared<WorkspaceAppLocator>(workspace_), options);
-    env.openers = std::make_shared<ContentTypeOpeners>(env.contentTypes, workspace_, options);
+    env.openers = std::make_shared<ContentTypeOpeners>(types, workspace_, options);
     env.templateNames = {"blank.docx", "blank.xlsx"};
     return env;
   }

@@ -26,9 +26,10 @@ class CachingAppLocator final : public AppLocating {
   std::shared_ptr<Cache> cache_;
 };
 
-// Whether some installed application opens an item's content type, remembered
-// per type for a minute. Items without a content type are not openable and
-// leave the cache alone; a type not looked up yet counts as not openable.
+// Whether some installed application opens a document entry's content type,
+// remembered per extension for a minute. The type and its applications are looked
+// up together, so one background pass answers (give it the platform's own types,
+// not a cache of them). An extension not looked up yet counts as not openable.
 class ContentTypeOpeners {
  public:
   ContentTypeOpeners(std::shared_ptr<const platform::ContentTypes> types,
@@ -37,7 +38,6 @@ class ContentTypeOpeners {
   bool canOpen(const NewItem& item) const;
 
  private:
-  std::shared_ptr<const platform::ContentTypes> types_;
   std::shared_ptr<LookupCache<bool>> cache_;
 };
 

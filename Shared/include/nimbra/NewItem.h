@@ -61,6 +61,9 @@ struct NewItem {
   std::string baseName(const StringTable& strings) const;
   // Type whose icon stands for the entry; nothing when the platform knows none.
   std::optional<std::string> contentType(const platform::ContentTypes& types) const;
+  // The type of a document with this extension, plain text without one; nothing when
+  // the platform knows no type for it that is data.
+  static std::optional<std::string> documentType(std::string_view ext, const platform::ContentTypes& types);
 
   // Whether the entry may reach the menu: built in, or custom with a valid extension.
   bool isUsable() const { return isBuiltIn || std::holds_alternative<std::string>(validateExtension(ext)); }
