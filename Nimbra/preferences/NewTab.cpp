@@ -107,7 +107,6 @@ NewItemRow* NewTab::makeRow(const NewItem& item) {
 
 void NewTab::change(const NewItem& edited) {
   save_([&] {
-    model_.refresh();  // what another writer stored meanwhile stays
     auto items = model_.newItems();
     const auto found = std::find_if(items.begin(), items.end(), [&](const NewItem& entry) { return entry.id == edited.id; });
     if (found == items.end()) return;

@@ -26,10 +26,7 @@ OpenWithTab::OpenWithTab(PreferencesModel& model, const PreferencesServices& ser
   list_ = new ReorderableList(this);
   list_->setObjectName("openWith");
   list_->onMove = [this](const std::set<std::size_t>& rows, std::size_t destination) {
-    save_([&] {
-      model_.refresh();
-      model_.setOpenWith(moved(model_.openWith(), rows, destination));
-    });
+    save_([&] { model_.setOpenWith(moved(model_.openWith(), rows, destination)); });
   };
   layout->addWidget(list_, 1);
 

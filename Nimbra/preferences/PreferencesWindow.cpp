@@ -131,6 +131,8 @@ void PreferencesWindow::drawIcons() {
 }
 
 void PreferencesWindow::save(const std::function<void()>& change) {
+  // Every change starts from what is stored now, so another writer's lists stay.
+  model_->refresh();
   try {
     change();
   } catch (const SettingsStore::WriteFailed& failure) {

@@ -14,10 +14,7 @@ SendToTab::SendToTab(PreferencesModel& model, const PreferencesServices& service
   list_->setObjectName("sendTo");
   // Only the order and the switches change here: nothing is added or removed.
   list_->onMove = [this](const std::set<std::size_t>& rows, std::size_t destination) {
-    save_([&] {
-      model_.refresh();
-      model_.setSendTo(moved(model_.sendTo(), rows, destination));
-    });
+    save_([&] { model_.setSendTo(moved(model_.sendTo(), rows, destination)); });
   };
   connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     const auto row = static_cast<std::size_t>(list_->row(item));

@@ -365,6 +365,12 @@ class PreferencesWindowTest : public QObject {
     QCOMPARE(list(first.get(), "sendTo")->item(4)->text(), QString("Another Folder…"));
     QCOMPARE(list(first.get(), "sendTo")->item(4)->checkState(), Qt::Unchecked);
 
+    // A change starts from what is stored now: Zip switched off under the window stays off.
+    direct.save(std::vector<SendToEntry>{{SendToAction::zip, false}, {SendToAction::otherFolder, false}});
+    list(first.get(), "sendTo")->item(3)->setCheckState(Qt::Unchecked);  // Documents
+    const auto sendTo = store().sendTo();
+    QCOMPARE(std::count_if(sendTo.begin(), sendTo.end(), [](const SendToEntry& e) { return !e.enabled; }), 3);
+
     suite_->readOnly = true;
     DialogDriver driver;
     driver.then<QMessageBox>("", [](QMessageBox* alert) {
