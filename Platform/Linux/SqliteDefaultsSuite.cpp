@@ -156,8 +156,11 @@ Outcome classify(int rc) {
   return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ? Outcome::damaged : Outcome::unavailable;
 }
 
-// Opens the database and checks that it is a readable suite of our shape.
-Outcome connect(const path& file, Connection& c) {
+enum class Check { integrity, shapeOnly };
+
+// Opens the database and checks that it is a readable suite of our shape; the
+// integrity scan once per open of the suite, by its first connection.
+Outcome connect(const path& file, Connection& c, Check check) {
   sqlite3* raw = nullptr;
   const int openRc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   c.db.reset(raw);
@@ -170,11 +173,11 @@ Outcome connect(const path& file, Connection& c) {
     if (const int rc = sqlite3_exec(raw, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK) return classify(rc);
   }
 
-  {
-    Statement check;
+  if (check == Check::integrity) {
+    Statement scan;
     sqlite3_stmt* s = nullptr;
     if (const int rc = sqlite3_prepare_v2(raw, "PRAGMA quick_check", -1, &s, nullptr); rc != SQLITE_OK) return classify(rc);
-    check.reset(s);
+    scan.reset(s);
     const int rc = sqlite3_step(s);
     if (rc != SQLITE_ROW) return classify(rc);
     if (columnBytes(s, 0) != "ok") return Outcome::damaged;
@@ -380,7 +383,7 @@ std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container, std::chrono::m
   const OpenLock lock(container);
   const auto file = container / kSuiteFileName;
   Connection c;
-  auto outcome = connect(file, c);
+  auto outcome = connect(file, c, Check::integrity);
   if (outcome == Outcome::damaged && !lock.held()) {
     logWarning("settings suite " + file.string() + " is damaged and another process holds it: not repaired now");
     return nullptr;
@@ -393,11 +396,11 @@ std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container, std::chrono::m
       return nullptr;
     }
     logWarning("settings suite " + file.string() + " was damaged; kept it as " + aside->string() + " and started a fresh suite");
-    outcome = connect(file, c);
+    outcome = connect(file, c, Check::integrity);
   }
   if (outcome != Outcome::opened) return nullptr;
   Connection writer;
-  if (connect(file, writer) != Outcome::opened) return nullptr;
+  if (connect(file, writer, Check::shapeOnly) != Outcome::opened) return nullptr;
   return std::make_shared<SqliteDefaultsSuite>(std::move(c), std::move(writer), readWait);
 }
 
