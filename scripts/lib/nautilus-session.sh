@@ -47,9 +47,10 @@ nautilus_session_start() {
   sleep 6  # the first directory load and our warm-up
 }
 
-nautilus_session_stop() {
-  kill "$nautilus_pid" "$bus_pid" "$xvfb_pid" 2>/dev/null || true
-  wait "$nautilus_pid" "$xvfb_pid" 2>/dev/null || true
+nautilus_session_stop() {  # also when the session never started (an early exit)
+  [[ -n ${session:-} ]] || return 0
+  kill ${nautilus_pid:-} ${bus_pid:-} ${xvfb_pid:-} 2>/dev/null || true
+  wait ${nautilus_pid:-} ${xvfb_pid:-} 2>/dev/null || true
   umount "$nautilus_extension_dir" 2>/dev/null || true
   rm -rf "$session"
 }
