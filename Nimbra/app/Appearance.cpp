@@ -64,7 +64,7 @@ void apply(GSettings* settings) {
 
 void changed(GSettings* settings, gchar*, gpointer) { apply(settings); }
 
-// Kept for the life of the process: its "changed" signal is how the desktop tells us.
+// Kept for the life of the process: its "changed" signals are how the desktop tells us.
 GSettings* desktopSettings() {
   static GSettings* const settings = interfaceSettings();
   return settings;
@@ -76,7 +76,10 @@ void followDesktop() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   GSettings* settings = desktopSettings();
   apply(settings);
-  static const bool connected = settings && g_signal_connect(settings, "changed", G_CALLBACK(changed), nullptr) != 0;
+  // Only the two keys the look follows: a new palette repaints every window.
+  static const bool connected = settings &&
+                                g_signal_connect(settings, "changed::color-scheme", G_CALLBACK(changed), nullptr) != 0 &&
+                                g_signal_connect(settings, "changed::icon-theme", G_CALLBACK(changed), nullptr) != 0;
   (void)connected;
 }
 
