@@ -90,9 +90,9 @@ struct NautilusExtension::State {
   std::shared_ptr<extension::FinderSync> sync;
   std::unique_ptr<extension::FreedesktopIcons> icons;
 
-  GList* items(MenuKind kind, std::vector<extension::SelectedItem> facts, MenuRequest request) const {
+  GList* items(std::vector<extension::SelectedItem> facts, MenuRequest request) const {
     if (!sync) return nullptr;
-    const auto nodes = sync->menuNodes(kind, facts);
+    const auto nodes = sync->menuNodes(request.kind, facts);
     if (nodes.empty()) return nullptr;
     return menuItems(sync, *icons, nodes, request);
   }
@@ -128,7 +128,7 @@ NautilusExtension::~NautilusExtension() = default;
 GList* NautilusExtension::backgroundItems(NautilusFileInfo* folder) {
   const auto path = localPath(folder);
   if (!path) return nullptr;
-  return state_->items(MenuKind::contextualMenuForContainer, {}, {MenuKind::contextualMenuForContainer, *path, {}});
+  return state_->items({}, {MenuKind::contextualMenuForContainer, *path, {}});
 }
 
 GList* NautilusExtension::fileItems(GList* files) {
@@ -148,8 +148,7 @@ GList* NautilusExtension::fileItems(GList* files) {
   state_->host->selectionChanged(selection);
   if (selection.empty()) return nullptr;
   auto target = selection.front().parent_path();
-  return state_->items(MenuKind::contextualMenuForItems, std::move(facts),
-                       {MenuKind::contextualMenuForItems, std::move(target), std::move(selection)});
+  return state_->items(std::move(facts), {MenuKind::contextualMenuForItems, std::move(target), std::move(selection)});
 }
 
 }  // namespace nimbra::nautilus

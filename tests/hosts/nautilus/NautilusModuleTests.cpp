@@ -17,6 +17,7 @@
 #include "LoadedModule.h"
 #include "PrivateSessionBus.h"
 #include "World.h"
+#include "nimbra/platform/linux/GioSupport.h"
 
 namespace nimbra::testing {
 namespace {
@@ -73,15 +74,6 @@ std::vector<std::string> labels(const std::vector<Item>& items) {
   return result;
 }
 
-std::string uri(const fs::path& path) {
-  GFile* file = g_file_new_for_path(path.c_str());
-  gchar* text = g_file_get_uri(file);
-  std::string result = text;
-  g_free(text);
-  g_object_unref(file);
-  return result;
-}
-
 class NautilusModuleTest : public ::testing::Test {
  protected:
   NautilusModuleTest() {
@@ -100,7 +92,7 @@ class NautilusModuleTest : public ::testing::Test {
 
   fs::path work() const { return world_.home() / "work"; }
 
-  std::vector<Item> background(const fs::path& folder) { return backgroundAt(uri(folder)); }
+  std::vector<Item> background(const fs::path& folder) { return backgroundAt(platform::fileURI(folder)); }
   std::vector<Item> backgroundAt(const std::string& location) {
     NautilusFileInfo* info = fileInfo(location.c_str(), true);
     auto items = tree(nautilus_menu_provider_get_background_items(module_->menuProvider(), info), keep_);
@@ -164,7 +156,7 @@ TEST_F(NautilusModuleTest, TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem
   nautilus_menu_item_activate(leaves[0].object);
   ASSERT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
   EXPECT_TRUE(fs::is_empty(work() / "elsewhere"));
-  EXPECT_TRUE(recorded("reveal " + uri(work() / "New Folder")));
+  EXPECT_TRUE(recorded("reveal " + platform::fileURI(work() / "New Folder")));
   EXPECT_TRUE(recorded("signal ai.corvane.nimbra.menuUsed"));
 }
 
@@ -173,23 +165,23 @@ TEST_F(NautilusModuleTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
   fs::create_directories(work() / "src");
   fs::create_directory_symlink(work() / "src", work() / "src link");
   fs::create_directories(work() / "Tool.app");
-  const auto file = files({{uri(work() / "report.pdf"), false}});
+  const auto file = files({{platform::fileURI(work() / "report.pdf"), false}});
   ASSERT_EQ(labels(file), std::vector<std::string>{"Send to"});
   EXPECT_EQ(labels(file[0].children), (std::vector<std::string>{"Compressed (zipped) folder", "Desktop",
                                                                 "Desktop (create shortcut)", "Documents", "Another Folder…"}));
-  EXPECT_EQ(labels(files({{uri(work() / "src"), true}, {uri(work() / "src link"), true}})),
+  EXPECT_EQ(labels(files({{platform::fileURI(work() / "src"), true}, {platform::fileURI(work() / "src link"), true}})),
             (std::vector<std::string>{"Send to", "Open Folder with"}));
-  EXPECT_EQ(labels(files({{uri(work() / "Tool.app"), true}})), std::vector<std::string>{"Send to"});
+  EXPECT_EQ(labels(files({{platform::fileURI(work() / "Tool.app"), true}})), std::vector<std::string>{"Send to"});
 
   nautilus_menu_item_activate(file[0].children[0].object);
   ASSERT_TRUE(spinUntil([&] { return fs::exists(work() / "report.zip"); }));
-  EXPECT_TRUE(recorded("reveal " + uri(work() / "report.zip")));
+  EXPECT_TRUE(recorded("reveal " + platform::fileURI(work() / "report.zip")));
 }
 
 TEST_F(NautilusModuleTest, PlacesThatAreNotLocalFoldersGetNoMenus) {
   EXPECT_TRUE(backgroundAt("trash:///").empty());
   EXPECT_TRUE(backgroundAt("recent:///").empty());
-  EXPECT_TRUE(files({{uri(work()), true}, {"trash:///gone.txt", false}}).empty());
+  EXPECT_TRUE(files({{platform::fileURI(work()), true}, {"trash:///gone.txt", false}}).empty());
   EXPECT_TRUE(files({}).empty());
 }
 
@@ -204,7 +196,7 @@ TEST_F(NautilusModuleTest, TheUsersSwitchTakesTheMenusAwayAtOnceAndBack) {
 
 TEST_F(NautilusModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
   std::ofstream(work() / "a.txt") << "a";
-  const auto file = files({{uri(work() / "a.txt"), false}});
+  const auto file = files({{platform::fileURI(work() / "a.txt"), false}});
   // Another process is in the middle of a write to the settings: storing the
   // pending transfer must wait for it.
   sqlite3* other = nullptr;
@@ -212,7 +204,7 @@ TEST_F(NautilusModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
   ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
   nautilus_menu_item_activate(file[0].children[4].object);  // Another Folder…
   for (int i = 0; i < 50; ++i) {
-    ASSERT_EQ(labels(files({{uri(work() / "a.txt"), false}})), std::vector<std::string>{"Send to"});
+    ASSERT_EQ(labels(files({{platform::fileURI(work() / "a.txt"), false}})), std::vector<std::string>{"Send to"});
     g_main_context_iteration(nullptr, FALSE);
   }
   EXPECT_FALSE(recorder_->waitFor("signal ai.corvane.nimbra.transfer", 200ms));
