@@ -147,6 +147,13 @@ TEST_F(NimbraZip, ArchivesTheContentsOfTheSourceAsIndependentReadersSeeThem) {
   EXPECT_THAT(zipinfoLine(archive_, "link-to-folder"), ::testing::StartsWith("lrwxrwxrwx"));
 }
 
+TEST_F(NimbraZip, ASourceThatIsNotAFolderIsArchivedUnderItsOwnName) {
+  writeFile(root_ / "single.txt", "alone\n");
+  ASSERT_EQ(zip(root_ / "single.txt", archive_).status, 0);
+  EXPECT_EQ(runProgram({"zipinfo", "-1", archive_}).out, "single.txt\n");
+  EXPECT_EQ(runProgram({"unzip", "-p", archive_, "single.txt"}).out, "alone\n");
+}
+
 TEST_F(NimbraZip, AnArchiveWrittenInsideItsSourceLeavesItselfOut) {
   writeFile(source_ / "a.txt", "a\n");
   writeFile(source_ / "z.txt", wordyText(100000, 5));
