@@ -61,9 +61,6 @@ ChecklistRowView::ChecklistRowView(QWidget* parent) : QWidget(parent) {
   detail_->setObjectName("detail");
   detail_->setFont(look::font(look::Style::callout, font()));
   detail_->setWordWrap(true);
-  QPalette secondary = detail_->palette();
-  secondary.setColor(QPalette::WindowText, look::secondary(secondary));
-  detail_->setPalette(secondary);
   // The button sits 8 points under the detail, and goes with its space when there is none.
   buttonBox_ = new QWidget(this);
   auto* box = new QVBoxLayout(buttonBox_);
@@ -85,21 +82,34 @@ void ChecklistRowView::setRow(const ChecklistRow& row) {
   button_->setVisible(!row.button.isEmpty());
   buttonBox_->setVisible(!row.button.isEmpty());
   button_->setText(row.button);
-  // Prominent: the default button, filled with the preview's selection blue (Fusion
-  // would pale a palette colour).
   button_->setDefault(row.prominent);
-  const QColor fill = look::selection.in(palette());
-  button_->setStyleSheet(row.prominent ? QString("QPushButton { color: white; background: %1; border: 1px solid %2; "
-                                                 "border-radius: 5px; padding: 0 14px; }"
-                                                 "QPushButton:pressed { background: %2; }")
-                                             .arg(fill.name(), fill.darker(125).name())
-                                       : QString());
+  prominent_ = row.prominent;
+  paintColors();
   // A large control: room around the title.
   button_->setMinimumWidth(0);
   button_->setMinimumWidth(button_->sizeHint().width() + (row.prominent ? 0 : 20));
   setAccessibleName(row.title);
   setAccessibleDescription(row.isDone == true ? "Done" : "");
   mark_->update();
+}
+
+void ChecklistRowView::paintColors() {
+  QPalette secondary = palette();
+  secondary.setColor(QPalette::WindowText, look::secondary(palette()));
+  detail_->setPalette(secondary);
+  // Prominent: the default button, filled with the preview's selection blue (Fusion
+  // would pale a palette colour).
+  const QColor fill = look::selection.in(palette());
+  button_->setStyleSheet(prominent_ ? QString("QPushButton { color: white; background: %1; border: 1px solid %2; "
+                                              "border-radius: 5px; padding: 0 14px; }"
+                                              "QPushButton:pressed { background: %2; }")
+                                          .arg(fill.name(), fill.darker(125).name())
+                                    : QString());
+}
+
+void ChecklistRowView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) paintColors();
 }
 
 bool ChecklistRowView::eventFilter(QObject* watched, QEvent* event) {

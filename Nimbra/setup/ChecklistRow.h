@@ -33,9 +33,14 @@ class ChecklistRowView : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The colours taken from the palette, again whenever the desktop's style changes.
+  void paintColors();
+
   std::optional<bool> isDone_;
+  bool prominent_ = false;
   QWidget* mark_;
   QLabel* title_;
   QLabel* detail_;

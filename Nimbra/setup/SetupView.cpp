@@ -48,7 +48,6 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
   column->setContentsMargins(32, 36, 32, 20);
   column->setSpacing(0);
 
-  const QPalette colors = palette();
   const QString name = "Nimbra";
   auto* title =
       label(name.chopped(1) + QString("<span style=\"color:%1\">%2</span>").arg(look::brand.name(), name.right(1)),
@@ -56,9 +55,8 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
   title->setObjectName("title");
   column->addWidget(title);
   column->addSpacing(6);
-  auto* subtitle = label("Right-click like you did on Windows.", look::Style::title3, pane);
-  paintText(subtitle, look::secondary(colors));
-  column->addWidget(subtitle);
+  subtitle_ = label("Right-click like you did on Windows.", look::Style::title3, pane);
+  column->addWidget(subtitle_);
   column->addSpacing(28);
 
   extensionRow_ = new ChecklistRowView(pane);
@@ -81,16 +79,13 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
   checkAgain_->setCursor(Qt::PointingHandCursor);
   checkAgain_->setFont(look::font(look::Style::caption, font()));
   checkAgain_->setStyleSheet("QPushButton { border: none; padding: 0; }");
-  paintText(checkAgain_, colors.color(QPalette::Link));
   footer->addWidget(checkAgain_);
   footer->addStretch();
-  auto* site =
-      label(QString("<a href=\"https://corvane.ai/nimbra\" style=\"color:%1; text-decoration:none\">corvane.ai</a>")
-                .arg(look::tertiary(colors).name(QColor::HexArgb)),
-            look::Style::caption, pane);
-  site->setWordWrap(false);
-  site->setOpenExternalLinks(true);
-  footer->addWidget(site);
+  site_ = label({}, look::Style::caption, pane);
+  site_->setWordWrap(false);
+  site_->setOpenExternalLinks(true);
+  footer->addWidget(site_);
+  paintColors();
   column->addLayout(footer);
   setFixedHeight(500);
 
@@ -124,9 +119,18 @@ void SetupView::showStatus() {
   preview_->setOn(on);
 }
 
+void SetupView::paintColors() {
+  const QPalette colors = palette();
+  paintText(subtitle_, look::secondary(colors));
+  paintText(checkAgain_, colors.color(QPalette::Link));
+  site_->setText(QString("<a href=\"https://corvane.ai/nimbra\" style=\"color:%1; text-decoration:none\">corvane.ai</a>")
+                     .arg(look::tertiary(colors).name(QColor::HexArgb)));
+}
+
 void SetupView::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) status_.refreshExtensionState();
+  if (event->type() == QEvent::PaletteChange) paintColors();
 }
 
 bool SetupView::setSwitch(bool on) { return setMenusSwitch(*switch_, on, this); }

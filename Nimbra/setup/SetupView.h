@@ -10,6 +10,7 @@
 #include "SetupStatus.h"
 #include "app/AppServices.h"
 
+class QLabel;
 class QPushButton;
 
 namespace nimbra::app {
@@ -37,6 +38,8 @@ class SetupView : public QWidget {
   void turnOn();
   void turnOff();
   void offerToRestartFiles();
+  // The colours taken from the palette, again whenever the desktop's style changes.
+  void paintColors();
 
   std::shared_ptr<QSettings> own_;  // outlives status_, which keeps the flag there
   std::shared_ptr<platform::ExtensionSwitch> switch_;
@@ -46,7 +49,9 @@ class SetupView : public QWidget {
   ChecklistRowView* extensionRow_;
   ChecklistRowView* tryRow_;
   ChecklistRowView* customizeRow_;
+  QLabel* subtitle_;
   QPushButton* checkAgain_;
+  QLabel* site_;
 };
 
 }  // namespace nimbra::app
