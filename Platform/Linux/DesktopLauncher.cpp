@@ -1,5 +1,4 @@
 #include "nimbra/platform/linux/DesktopLauncher.h"
-#include "nimbra/platform/linux/GioSupport.h"
 
 #include <dlfcn.h>
 #include <gio/gdesktopappinfo.h>
@@ -10,15 +9,6 @@
 
 namespace nimbra::platform {
 namespace {
-
-template <typename T>
-using Owned = GObjectPtr<T>;
-
-std::string takeMessage(GError* error) {
-  std::string message = error ? error->message : "unknown error";
-  if (error) g_error_free(error);
-  return message;
-}
 
 bool isProgram(const std::filesystem::path& file) {
   std::error_code ec;
@@ -36,51 +26,49 @@ std::filesystem::path callingBinary() {
 
 class DesktopLauncher final : public Launcher {
  public:
-  DesktopLauncher(std::filesystem::path binary, std::string companionDesktopID)
-      : binary_(std::move(binary)), companionDesktopID_(std::move(companionDesktopID)) {}
+  DesktopLauncher(std::filesystem::path binary, std::string companionDesktopID, LaunchContexts launchContexts)
+      : binary_(std::move(binary)),
+        companionDesktopID_(std::move(companionDesktopID)),
+        launchContexts_(std::move(launchContexts)) {}
 
-  std::optional<std::string> open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) override {
-    Owned<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(app.url.c_str()));
+  void open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) override {
+    GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(app.url.c_str()));
     // GIO refuses entries that are missing, hidden, or whose program is not installed.
-    if (!info) return "no usable application entry at " + app.url.string();
+    if (!info) fail(Operation::launch, ENOENT, app.url);
     std::vector<std::string> uris;
-    for (const auto& folder : folders) {
-      uris.push_back(fileURI(folder));
-    }
+    for (const auto& folder : folders) uris.push_back(fileURI(folder));
     GList* list = nullptr;
     for (auto it = uris.rbegin(); it != uris.rend(); ++it) list = g_list_prepend(list, it->data());
     GError* error = nullptr;
     const bool launched = g_app_info_launch_uris(G_APP_INFO(info.get()), list, nullptr, &error);
     g_list_free(list);
-    if (!launched) return takeMessage(error);
-    return std::nullopt;
+    if (!launched) fail(Operation::launch, error, app.url);
   }
 
   // A second launch of the entry reaches the running app, which is single-instance.
-  std::optional<std::string> openCompanionApp() override {
-    if (Owned<GDesktopAppInfo> info(g_desktop_app_info_new(companionDesktopID_.c_str())); info) {
+  void openCompanionApp() override {
+    const auto context = launchContexts_ ? launchContexts_() : nullptr;
+    if (GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(companionDesktopID_.c_str())); info) {
       GError* error = nullptr;
-      if (!g_app_info_launch(G_APP_INFO(info.get()), nullptr, nullptr, &error)) return takeMessage(error);
-      return std::nullopt;
+      if (!g_app_info_launch(G_APP_INFO(info.get()), nullptr, context.get(), &error)) {
+        fail(Operation::launch, error, g_desktop_app_info_get_filename(info.get()));
+      }
+      return;
     }
     const auto program = companionProgramFor(binary_);
-    if (!program) {
-      return "no " + companionDesktopID_ + " and no " + std::string(kCompanionProgram) + " program near " +
-             binary_.string();
-    }
-    std::string path = program->string();
-    gchar* argv[] = {path.data(), nullptr};
+    if (!program) fail(Operation::launch, ENOENT, companionDesktopID_);
+    // As a desktop entry of its own, so that it starts in the same context.
+    const GCharPtr commandLine(g_shell_quote(program->c_str()));
+    GObjectPtr<GAppInfo> app(g_app_info_create_from_commandline(commandLine.get(), nullptr,
+                                                                G_APP_INFO_CREATE_SUPPORTS_STARTUP_NOTIFICATION, nullptr));
     GError* error = nullptr;
-    // Without DO_NOT_REAP_CHILD GLib reaps the program itself: no zombie is left.
-    if (!g_spawn_async(nullptr, argv, nullptr, G_SPAWN_DEFAULT, nullptr, nullptr, nullptr, &error)) {
-      return takeMessage(error);
-    }
-    return std::nullopt;
+    if (!app || !g_app_info_launch(app.get(), nullptr, context.get(), &error)) fail(Operation::launch, error, *program);
   }
 
  private:
   std::filesystem::path binary_;
   std::string companionDesktopID_;
+  LaunchContexts launchContexts_;
 };
 
 }  // namespace
@@ -89,17 +77,23 @@ std::optional<std::filesystem::path> companionProgramFor(const std::filesystem::
   if (binary.empty()) return std::nullopt;
   const auto folder = binary.parent_path();
   if (isProgram(folder / kCompanionProgram)) return folder / kCompanionProgram;
+  // Only the binary's own prefix: a program of that name elsewhere on the machine is not ours.
   for (auto dir = folder; dir.has_relative_path(); dir = dir.parent_path()) {
+    if (dir.filename() != "lib") continue;
     const auto candidate = dir.parent_path() / "bin" / kCompanionProgram;
     if (isProgram(candidate)) return candidate;
+    break;
   }
   return std::nullopt;
 }
 
-std::shared_ptr<Launcher> desktopLauncher(std::filesystem::path binary, std::string companionDesktopID) {
-  return std::make_shared<DesktopLauncher>(std::move(binary), std::move(companionDesktopID));
+std::shared_ptr<Launcher> desktopLauncher(std::filesystem::path binary, std::string companionDesktopID,
+                                          LaunchContexts launchContexts) {
+  return std::make_shared<DesktopLauncher>(std::move(binary), std::move(companionDesktopID), std::move(launchContexts));
 }
 
-std::shared_ptr<Launcher> desktopLauncher() { return desktopLauncher(callingBinary()); }
+std::shared_ptr<Launcher> desktopLauncher(LaunchContexts launchContexts) {
+  return desktopLauncher(callingBinary(), std::string(kCompanionDesktopID), std::move(launchContexts));
+}
 
 }  // namespace nimbra::platform

@@ -8,8 +8,8 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
-#include <system_error>
 
+#include "nimbra/platform/Failure.h"
 #include "nimbra/platform/UserFolders.h"
 #include "nimbra/platform/linux/GioSupport.h"
 #include "nimbra/platform/linux/WatchedExtensionSwitch.h"
@@ -25,13 +25,13 @@ bool flagAbsent(const std::filesystem::path& flag) {
 
 void store(const std::filesystem::path& flag, bool on) {
   if (on) {
-    if (::unlink(flag.c_str()) != 0 && errno != ENOENT) throw std::system_error(errno, std::generic_category(), flag);
+    if (::unlink(flag.c_str()) != 0 && errno != ENOENT) fail(Operation::remove, errno, flag);
     return;
   }
   std::error_code ec;
   std::filesystem::create_directories(flag.parent_path(), ec);
   const int fd = ::open(flag.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd < 0) throw std::system_error(errno, std::generic_category(), flag);
+  if (fd < 0) fail(Operation::createFile, errno, flag);
   ::close(fd);
 }
 

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "nimbra/platform/Failure.h"
 #include "nimbra/platform/Packages.h"
 #include "nimbra/platform/linux/FileDescriptors.h"
 
@@ -26,14 +27,6 @@ namespace nimbra::platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-[[noreturn]] void fail(int error, const char* what, const fs::path& path) {
-  throw fs::filesystem_error(what, path, std::error_code(error, std::generic_category()));
-}
-
-[[noreturn]] void fail(int error, const char* what, const fs::path& from, const fs::path& to) {
-  throw fs::filesystem_error(what, from, to, std::error_code(error, std::generic_category()));
-}
 
 fs::path resolvedPath(const fs::path& path) {
   std::error_code ec;
@@ -61,14 +54,14 @@ struct Entry {
 
 // Every entry of an open directory but "." and "..", from its start.
 std::vector<Entry> listDirectory(int dirFd, const fs::path& path) {
-  if (::lseek(dirFd, 0, SEEK_SET) != 0) fail(errno, "cannot read folder", path);
+  if (::lseek(dirFd, 0, SEEK_SET) != 0) fail(Operation::read, errno, path);
   std::vector<Entry> entries;
   alignas(dirent64) char buffer[32 * 1024];
   for (;;) {
     const ssize_t n = ::getdents64(dirFd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      fail(errno, "cannot read folder", path);
+      fail(Operation::read, errno, path);
     }
     if (n == 0) break;
     for (ssize_t offset = 0; offset < n;) {
@@ -84,7 +77,7 @@ std::vector<Entry> listDirectory(int dirFd, const fs::path& path) {
 
 std::string readLink(int dirFd, const char* name, const fs::path& path, std::size_t sizeHint) {
   auto target = readLinkAt(dirFd, name, sizeHint);
-  if (!target) fail(errno, "cannot read link", path);
+  if (!target) fail(Operation::read, errno, path);
   return std::move(*target);
 }
 
@@ -137,52 +130,52 @@ class TreeCopier {
     if (typeHint == DT_REG || typeHint == DT_DIR) {
       // O_NONBLOCK: a fifo swapped in for the file must not block the copy.
       src = FileDescriptor(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-      if (!src) fail(errno, "cannot open", srcPath);
-      if (::fstat(src.get(), &st) != 0) fail(errno, "cannot read attributes", srcPath);
+      if (!src) fail(Operation::read, errno, srcPath);
+      if (::fstat(src.get(), &st) != 0) fail(Operation::read, errno, srcPath);
     } else {
-      if (::fstatat(srcDir, srcName, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", srcPath);
+      if (::fstatat(srcDir, srcName, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(Operation::read, errno, srcPath);
       if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) {
         src = FileDescriptor(::openat(srcDir, srcName, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-        if (!src) fail(errno, "cannot open", srcPath);
-        if (::fstat(src.get(), &st) != 0) fail(errno, "cannot read attributes", srcPath);
+        if (!src) fail(Operation::read, errno, srcPath);
+        if (::fstat(src.get(), &st) != 0) fail(Operation::read, errno, srcPath);
       }
     }
     if (top && S_ISDIR(st.st_mode) && isInside(resolvedPath(dstPath.parent_path()), resolvedPath(srcPath))) {
-      fail(EINVAL, "cannot copy a folder into itself", srcPath, dstPath);
+      fail(Operation::copy, EINVAL, srcPath, dstPath);
     }
     const timespec times[2] = {st.st_atim, st.st_mtim};
 
     if (S_ISDIR(st.st_mode)) {
       // Owner-only until filled, so a read-only source folder can still be filled in.
-      if (::mkdirat(dstDir, dstName, 0700) != 0) fail(errno, "cannot create folder", dstPath);
+      if (::mkdirat(dstDir, dstName, 0700) != 0) fail(Operation::createFolder, errno, dstPath);
       made_.push_back({dstPath, true});
       FileDescriptor dst(::openat(dstDir, dstName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-      if (!dst) fail(errno, "cannot open", dstPath);
+      if (!dst) fail(Operation::read, errno, dstPath);
       for (const auto& entry : listDirectory(src.get(), srcPath)) {
         copyAt(src.get(), entry.name.c_str(), dst.get(), entry.name.c_str(), srcPath / entry.name,
                dstPath / entry.name, entry.type);
       }
-      if (::fchmod(dst.get(), st.st_mode & 07777) != 0) fail(errno, "cannot set permissions", dstPath);
-      if (::futimens(dst.get(), times) != 0) fail(errno, "cannot set times", dstPath);
+      if (::fchmod(dst.get(), st.st_mode & 07777) != 0) fail(Operation::changeAttributes, errno, dstPath);
+      if (::futimens(dst.get(), times) != 0) fail(Operation::changeAttributes, errno, dstPath);
     } else if (S_ISREG(st.st_mode)) {
       copyFile(src.get(), st, dstDir, dstName, srcPath, dstPath);
     } else if (S_ISLNK(st.st_mode)) {
       const auto target = readLink(srcDir, srcName, srcPath, static_cast<std::size_t>(st.st_size));
-      if (::symlinkat(target.c_str(), dstDir, dstName) != 0) fail(errno, "cannot create link", dstPath);
+      if (::symlinkat(target.c_str(), dstDir, dstName) != 0) fail(Operation::createFile, errno, dstPath);
       made_.push_back({dstPath, false});
       // Not every file system keeps link times; the link itself is what matters.
       (void)::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW);
     } else {
       // Fifos, sockets and device nodes are copied as nodes, never opened.
       if (::mknodat(dstDir, dstName, st.st_mode & (S_IFMT | 07777), st.st_rdev) != 0) {
-        fail(errno, "cannot create node", dstPath);
+        fail(Operation::createFile, errno, dstPath);
       }
       made_.push_back({dstPath, false});
       const mode_t mode = st.st_mode & 07777;
       if (needsChmod(mode) && ::fchmodat(dstDir, dstName, mode, AT_SYMLINK_NOFOLLOW) != 0) {
-        fail(errno, "cannot set permissions", dstPath);
+        fail(Operation::changeAttributes, errno, dstPath);
       }
-      if (::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot set times", dstPath);
+      if (::utimensat(dstDir, dstName, times, AT_SYMLINK_NOFOLLOW) != 0) fail(Operation::changeAttributes, errno, dstPath);
     }
   }
 
@@ -190,14 +183,14 @@ class TreeCopier {
                 const fs::path& dstPath) {
     const mode_t mode = st.st_mode & 07777;
     FileDescriptor dst(::openat(dstDir, dstName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 0777));
-    if (!dst) fail(errno, "cannot create file", dstPath);
+    if (!dst) fail(Operation::createFile, errno, dstPath);
     made_.push_back({dstPath, false});
     copyData(src, dst.get(), st.st_size, srcPath, dstPath);
     // The umask may have taken bits away, and special bits need an explicit change.
-    if (needsChmod(mode) && ::fchmod(dst.get(), mode) != 0) fail(errno, "cannot set permissions", dstPath);
+    if (needsChmod(mode) && ::fchmod(dst.get(), mode) != 0) fail(Operation::changeAttributes, errno, dstPath);
     const timespec times[2] = {st.st_atim, st.st_mtim};
-    if (::futimens(dst.get(), times) != 0) fail(errno, "cannot set times", dstPath);
-    if (dst.close() != 0) fail(errno, "cannot write", dstPath);
+    if (::futimens(dst.get(), times) != 0) fail(Operation::changeAttributes, errno, dstPath);
+    if (dst.close() != 0) fail(Operation::createFile, errno, dstPath);
   }
 
   // Copies the `size` bytes the file had when it was opened (a file growing meanwhile
@@ -227,7 +220,7 @@ class TreeCopier {
         tryCopyRange_ = false;
         break;
       }
-      fail(errno, "cannot copy", srcPath, dstPath);
+      fail(Operation::copy, errno, srcPath, dstPath);
     }
     // Both offsets have moved past what was copied in the kernel.
     if (buffer_.empty()) buffer_.resize(256 * 1024);
@@ -236,14 +229,14 @@ class TreeCopier {
       const ssize_t n = ::read(in, buffer_.data(), want);
       if (n < 0) {
         if (errno == EINTR) continue;
-        fail(errno, "cannot read", srcPath);
+        fail(Operation::read, errno, srcPath);
       }
       if (n == 0) return;
       for (ssize_t written = 0; written < n;) {
         const ssize_t w = ::write(out, buffer_.data() + written, static_cast<std::size_t>(n - written));
         if (w < 0) {
           if (errno == EINTR) continue;
-          fail(errno, "cannot write", dstPath);
+          fail(Operation::createFile, errno, dstPath);
         }
         written += w;
       }
@@ -266,7 +259,7 @@ class TreeRemover {
   static void removeAt(int parentFd, const char* name, const fs::path& path, bool top) {
     if (::unlinkat(parentFd, name, 0) == 0) return;
     if (errno == ENOENT && !top) return;  // gone meanwhile: that is what was wanted
-    if (errno != EISDIR) fail(errno, "cannot remove", path);
+    if (errno != EISDIR) fail(Operation::remove, errno, path);
     {
       FileDescriptor dir = openForEmptying(parentFd, name, path);
       for (const auto& entry : listDirectory(dir.get(), path)) {
@@ -274,7 +267,7 @@ class TreeRemover {
       }
     }
     if (::unlinkat(parentFd, name, AT_REMOVEDIR) != 0 && !(errno == ENOENT && !top)) {
-      fail(errno, "cannot remove", path);
+      fail(Operation::remove, errno, path);
     }
   }
 
@@ -282,14 +275,14 @@ class TreeRemover {
   // say) is opened up first; others' folders are left as they are.
   static FileDescriptor openForEmptying(int parentFd, const char* name, const fs::path& path) {
     struct stat st {};
-    if (::fstatat(parentFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", path);
+    if (::fstatat(parentFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) fail(Operation::read, errno, path);
     if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU) {
       if (::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW) != 0) {
-        fail(errno, "cannot change permissions of", path);
+        fail(Operation::changeAttributes, errno, path);
       }
     }
     FileDescriptor dir(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!dir) fail(errno, "cannot open", path);
+    if (!dir) fail(Operation::read, errno, path);
     return dir;
   }
 };
@@ -306,8 +299,8 @@ class TreeComparer {
   static bool sameAt(int aDir, const char* aName, int bDir, const char* bName, const fs::path& a,
                      const fs::path& b) {
     struct stat sa {}, sb {};
-    if (::fstatat(aDir, aName, &sa, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", a);
-    if (::fstatat(bDir, bName, &sb, AT_SYMLINK_NOFOLLOW) != 0) fail(errno, "cannot read attributes", b);
+    if (::fstatat(aDir, aName, &sa, AT_SYMLINK_NOFOLLOW) != 0) fail(Operation::read, errno, a);
+    if (::fstatat(bDir, bName, &sb, AT_SYMLINK_NOFOLLOW) != 0) fail(Operation::read, errno, b);
     if ((sa.st_mode & S_IFMT) != (sb.st_mode & S_IFMT)) return false;
     if (S_ISREG(sa.st_mode)) return sa.st_size == sb.st_size;
     if (S_ISLNK(sa.st_mode)) {
@@ -316,9 +309,9 @@ class TreeComparer {
     }
     if (!S_ISDIR(sa.st_mode)) return true;
     FileDescriptor ad(::openat(aDir, aName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!ad) fail(errno, "cannot open", a);
+    if (!ad) fail(Operation::read, errno, a);
     FileDescriptor bd(::openat(bDir, bName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!bd) fail(errno, "cannot open", b);
+    if (!bd) fail(Operation::read, errno, b);
     auto names = [](std::vector<Entry> entries) {
       std::vector<std::string> result;
       result.reserve(entries.size());
@@ -372,7 +365,7 @@ class SystemFileOperations final : public FileOperations {
 
   void createFile(const fs::path& path, std::span<const std::byte> contents) override {
     FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (!fd) fail(errno, "cannot create file", path);
+    if (!fd) fail(Operation::createFile, errno, path);
     std::size_t written = 0;
     while (written < contents.size()) {
       const ssize_t n = ::write(fd.get(), contents.data() + written, contents.size() - written);
@@ -381,31 +374,31 @@ class SystemFileOperations final : public FileOperations {
         const int error = errno;
         fd.reset();
         ::unlink(path.c_str());
-        fail(error, "cannot write", path);
+        fail(Operation::createFile, error, path);
       }
       written += static_cast<std::size_t>(n);
     }
     if (fd.close() != 0) {
       const int error = errno;
       ::unlink(path.c_str());
-      fail(error, "cannot write", path);
+      fail(Operation::createFile, error, path);
     }
   }
 
   void createDirectory(const fs::path& path) override {
-    if (::mkdir(withoutTrailingSeparator(path).c_str(), 0777) != 0) fail(errno, "cannot create folder", path);
+    if (::mkdir(withoutTrailingSeparator(path).c_str(), 0777) != 0) fail(Operation::createFolder, errno, path);
   }
 
   void createSymbolicLink(const fs::path& path, const fs::path& target) override {
     if (::symlink(target.c_str(), withoutTrailingSeparator(path).c_str()) != 0) {
-      fail(errno, "cannot create link", path, target);
+      fail(Operation::createFile, errno, path);
     }
   }
 
   void setPermissions(const fs::path& path, fs::perms permissions) override {
     // Never through a link: a name swapped for a link must not change another file.
     if (::fchmodat(AT_FDCWD, path.c_str(), static_cast<mode_t>(permissions) & 07777, AT_SYMLINK_NOFOLLOW) != 0) {
-      fail(errno, "cannot set permissions", path);
+      fail(Operation::changeAttributes, errno, path);
     }
   }
 
@@ -420,9 +413,9 @@ class SystemFileOperations final : public FileOperations {
     const int error = errno;
     // EINVAL also stands for a file system without no-replace renames: copying is
     // the safe way there too, unless the move was into the item itself.
-    if (error != EXDEV && error != EINVAL && error != ENOSYS) fail(error, "cannot move", from, to);
+    if (error != EXDEV && error != EINVAL && error != ENOSYS) fail(Operation::move, error, from, to);
     if (isDirectory(from) && isInside(resolvedPath(to.parent_path()), resolvedPath(from))) {
-      fail(EINVAL, "cannot move a folder into itself", from, to);
+      fail(Operation::move, EINVAL, from, to);
     }
     moveByCopying(from, to);
   }
@@ -430,21 +423,21 @@ class SystemFileOperations final : public FileOperations {
   void removeItem(const fs::path& path) override {
     const auto item = withoutTrailingSeparator(path);
     const auto name = item.filename();
-    if (name == "." || name == "..") fail(EINVAL, "cannot remove", path);
+    if (name == "." || name == "..") fail(Operation::remove, EINVAL, path);
     TreeRemover::remove(item);
   }
 
   fs::path makeScratchFolder(const fs::path& near) override {
     struct stat st {};
-    if (::stat(near.c_str(), &st) != 0) fail(errno, "cannot use folder", near);
-    if (!S_ISDIR(st.st_mode)) fail(ENOTDIR, "cannot use folder", near);
+    if (::stat(near.c_str(), &st) != 0) fail(Operation::read, errno, near);
+    if (!S_ISDIR(st.st_mode)) fail(Operation::read, ENOTDIR, near);
     const auto tmp = userTemporaryFolder();
     if (sameMount(tmp.c_str(), near.c_str())) {
       std::string name = (tmp / "nimbra-XXXXXX").native();
       if (::mkdtemp(name.data()) != nullptr) return name;
     }
     std::string name = (near / ".nimbra-XXXXXX").native();
-    if (::mkdtemp(name.data()) == nullptr) fail(errno, "cannot create scratch folder", near);
+    if (::mkdtemp(name.data()) == nullptr) fail(Operation::createFolder, errno, near);
     return name;
   }
 
@@ -453,11 +446,11 @@ class SystemFileOperations final : public FileOperations {
     // The source must be removable afterwards, or the move would end as a copy.
     const auto parent = from.has_parent_path() ? from.parent_path() : fs::path(".");
     // EROFS for a read-only file system, EACCES without write permission.
-    if (::faccessat(AT_FDCWD, parent.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail(errno, "cannot move", from, to);
+    if (::faccessat(AT_FDCWD, parent.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail(Operation::remove, errno, from);
     struct stat ps {}, fst {};
     if (::stat(parent.c_str(), &ps) == 0 && (ps.st_mode & S_ISVTX) && ::lstat(from.c_str(), &fst) == 0 &&
         ::geteuid() != 0 && fst.st_uid != ::geteuid() && ps.st_uid != ::geteuid()) {
-      fail(EPERM, "cannot move", from, to);
+      fail(Operation::remove, EPERM, from);
     }
 
     TreeCopier copier;
@@ -471,12 +464,12 @@ class SystemFileOperations final : public FileOperations {
     }
     if (!complete) {
       copier.undo();
-      fail(EIO, "copy differs from its source", from, to);
+      fail(Operation::move, EIO, from, to);
     }
     // The copy must be on disk before the source goes, or a crash in between loses both.
     const auto destination = to.has_parent_path() ? to.parent_path() : fs::path(".");
     const FileDescriptor dir(::open(destination.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dir || ::syncfs(dir.get()) != 0) fail(errno, "cannot flush the copy", from, to);
+    if (!dir || ::syncfs(dir.get()) != 0) fail(Operation::move, errno, from, to);
     TreeRemover::remove(from);
   }
 };

@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "nimbra/platform/linux/JournalLog.h"
+
 namespace nimbra::platform {
 namespace {
 

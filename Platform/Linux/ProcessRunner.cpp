@@ -6,8 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <system_error>
 #include <thread>
+
+#include "nimbra/platform/Failure.h"
 
 extern char** environ;
 
@@ -34,7 +35,7 @@ class PosixProcessRunner final : public ProcessRunner {
     argv.push_back(nullptr);
 
     const int log = ::open(errorLog.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (log < 0) throw std::system_error(errno, std::generic_category(), "open " + errorLog.string());
+    if (log < 0) fail(Operation::read, errno, errorLog);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -45,7 +46,7 @@ class PosixProcessRunner final : public ProcessRunner {
     const int rc = ::posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(log);
-    if (rc != 0) throw std::system_error(rc, std::generic_category(), "start " + program.string());
+    if (rc != 0) fail(Operation::launch, rc, program);
 
     // One waiter per child; it ends with the child.
     try {

@@ -1,6 +1,7 @@
 #include "nimbra/platform/linux/SessionBusNotifications.h"
 
 #include <string>
+#include <vector>
 
 #include "nimbra/platform/linux/BusNames.h"
 
@@ -40,7 +41,42 @@ class SessionBusNotifications final : public Notifications {
   std::shared_ptr<SystemLog> log_;
 };
 
+class SessionBusListener final : public NotificationListener {
+ public:
+  explicit SessionBusListener(std::shared_ptr<SessionBus> bus) : bus_(std::move(bus)) {}
+  ~SessionBusListener() override {
+    for (const guint subscription : subscriptions_) g_dbus_connection_signal_unsubscribe(connection_.get(), subscription);
+  }
+
+  void listen(std::string_view name, std::function<void()> heard) override {
+    if (!connection_) connection_ = bus_->connection();
+    if (!connection_) return;
+    const std::string text(name);
+    subscriptions_.push_back(g_dbus_connection_signal_subscribe(
+        connection_.get(), nullptr, kNotificationsInterface, kNotificationsMember, kNotificationsPath, text.c_str(),
+        G_DBUS_SIGNAL_FLAGS_NONE,
+        [](GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*, GVariant*, gpointer data) {
+          // A GLib callback: nothing may escape into C.
+          try {
+            (*static_cast<std::function<void()>*>(data))();
+          } catch (...) {
+          }
+        },
+        new std::function<void()>(std::move(heard)),
+        [](gpointer data) { delete static_cast<std::function<void()>*>(data); }));
+  }
+
+ private:
+  const std::shared_ptr<SessionBus> bus_;
+  Connection connection_;  // the one the subscriptions are on
+  std::vector<guint> subscriptions_;
+};
+
 }  // namespace
+
+std::shared_ptr<NotificationListener> sessionBusListener(std::shared_ptr<SessionBus> bus) {
+  return std::make_shared<SessionBusListener>(std::move(bus));
+}
 
 std::shared_ptr<Notifications> sessionBusNotifications(std::shared_ptr<SessionBus> bus, std::shared_ptr<SystemLog> log) {
   return std::make_shared<SessionBusNotifications>(std::move(bus), std::move(log));

@@ -5,6 +5,7 @@
 #include "nimbra/platform/linux/SessionFileManager.h"
 
 #include <string>
+#include <vector>
 
 namespace nimbra::platform {
 namespace {
@@ -15,19 +16,25 @@ class SessionFileManager final : public FileManager {
                      std::shared_ptr<Scheduler> scheduler, std::chrono::milliseconds timeout)
       : bus_(std::move(bus)), log_(std::move(log)), scheduler_(std::move(scheduler)), timeout_(timeout) {}
 
-  void reveal(const std::filesystem::path& item) override {
-    scheduler_->inBackground([bus = bus_, log = log_, timeout = timeout_, item, uri = fileURI(item)] {
+  void reveal(std::vector<std::filesystem::path> items) override {
+    if (items.empty()) return;
+    scheduler_->inBackground([bus = bus_, log = log_, timeout = timeout_, items = std::move(items)] {
+      const auto what = "reveal " + items.front().string() + (items.size() > 1 ? " and the rest" : "");
       const auto connection = bus->connection();
       if (!connection) {
-        log->info("reveal " + item.string() + ": no session bus");
+        log->info(what + ": no session bus");
         return;
       }
-      const gchar* uris[] = {uri.c_str(), nullptr};
+      std::vector<std::string> uris;
+      for (const auto& item : items) uris.push_back(fileURI(item));
+      std::vector<const gchar*> list;
+      for (const auto& uri : uris) list.push_back(uri.c_str());
+      list.push_back(nullptr);
       GError* error = nullptr;
       // Auto start allowed: the desktop's file manager may not be running yet.
       GVariant* reply = g_dbus_connection_call_sync(
           connection.get(), "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
-          "org.freedesktop.FileManager1", "ShowItems", g_variant_new("(^ass)", uris, ""), nullptr,
+          "org.freedesktop.FileManager1", "ShowItems", g_variant_new("(^ass)", list.data(), ""), nullptr,
           G_DBUS_CALL_FLAGS_NONE, static_cast<gint>(timeout.count()), nullptr, &error);
       if (reply) {
         g_variant_unref(reply);
@@ -35,8 +42,7 @@ class SessionFileManager final : public FileManager {
       }
       const bool missing = g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_SERVICE_UNKNOWN) ||
                            g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_NAME_HAS_NO_OWNER);
-      log->info("reveal " + item.string() + (missing ? ": no file manager: " : ": file manager failed: ") +
-                error->message);
+      log->info(what + (missing ? ": no file manager: " : ": file manager failed: ") + error->message);
       g_error_free(error);
     });
   }

@@ -1,7 +1,8 @@
 #include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 
-#include "nimbra/platform/SystemLog.h"
+#include "nimbra/platform/Failure.h"
 #include "nimbra/platform/UserFolders.h"
+#include "nimbra/platform/linux/JournalLog.h"
 
 #include <fcntl.h>
 #include <glib.h>
@@ -13,7 +14,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <chrono>
 #include <climits>
@@ -149,9 +149,33 @@ enum class Outcome { opened, damaged, unavailable };
 struct Connection {
   Database db;
   Statement select, upsert, remove, all, dataVersion;
+  int failure = SQLITE_OK;  // why it did not open
 };
 
-Outcome classify(int rc) {
+// The errno that says what an SQLite failure means to people; the OS's own where it had one.
+int errnoOf(sqlite3* db, int rc) {
+  switch (rc & 0xff) {
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+      if (const int system = db ? sqlite3_system_errno(db) : 0) return system;
+      return (rc & 0xff) == SQLITE_IOERR ? EIO : EACCES;
+    case SQLITE_FULL: return ENOSPC;
+    case SQLITE_READONLY: return EROFS;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return EBUSY;
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return EACCES;
+    case SQLITE_NOMEM: return ENOMEM;
+    default: return EIO;
+  }
+}
+
+[[noreturn]] void fail(Operation operation, sqlite3* db, int rc, const path& file) {
+  throw Failure(operation, std::error_code(errnoOf(db, rc), std::generic_category()), file, {}, sqlite3_errstr(rc));
+}
+
+Outcome classify(Connection& c, int rc) {
+  c.failure = rc;
   const int primary = rc & 0xff;
   return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ? Outcome::damaged : Outcome::unavailable;
 }
@@ -164,23 +188,23 @@ Outcome connect(const path& file, Connection& c, Check check) {
   sqlite3* raw = nullptr;
   const int openRc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   c.db.reset(raw);
-  if (openRc != SQLITE_OK) return classify(openRc);
+  if (openRc != SQLITE_OK) return classify(c, openRc);
   sqlite3_extended_result_codes(raw, 1);
   sqlite3_busy_timeout(raw, kWriteWaitMs);
 
   // synchronous=FULL makes each commit durable when the write returns.
   for (const char* sql : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", kSchema}) {
-    if (const int rc = sqlite3_exec(raw, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK) return classify(rc);
+    if (const int rc = sqlite3_exec(raw, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK) return classify(c, rc);
   }
 
   if (check == Check::integrity) {
     Statement scan;
     sqlite3_stmt* s = nullptr;
-    if (const int rc = sqlite3_prepare_v2(raw, "PRAGMA quick_check", -1, &s, nullptr); rc != SQLITE_OK) return classify(rc);
+    if (const int rc = sqlite3_prepare_v2(raw, "PRAGMA quick_check", -1, &s, nullptr); rc != SQLITE_OK) return classify(c, rc);
     scan.reset(s);
     const int rc = sqlite3_step(s);
-    if (rc != SQLITE_ROW) return classify(rc);
-    if (columnBytes(s, 0) != "ok") return Outcome::damaged;
+    if (rc != SQLITE_ROW) return classify(c, rc);
+    if (columnBytes(s, 0) != "ok") return classify(c, SQLITE_CORRUPT);
   }
 
   const std::pair<Statement*, const char*> statements[] = {
@@ -196,8 +220,8 @@ Outcome connect(const path& file, Connection& c, Check check) {
     sqlite3_stmt* s = nullptr;
     const int rc = sqlite3_prepare_v3(raw, sql, -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
     // A table of that name with other columns is not our suite either.
-    if (rc == SQLITE_ERROR) return Outcome::damaged;
-    if (rc != SQLITE_OK) return classify(rc);
+    if (rc == SQLITE_ERROR) return classify(c, SQLITE_CORRUPT);
+    if (rc != SQLITE_OK) return classify(c, rc);
     statement->reset(s);
   }
   return Outcome::opened;
@@ -279,8 +303,8 @@ RegistrationDomain& registrationDomain() {
 // process: in WAL mode readers are not held up by writers.
 class SqliteDefaultsSuite final : public DefaultsSuite {
  public:
-  SqliteDefaultsSuite(Connection reader, Connection writer, std::chrono::milliseconds readWait)
-      : reader_(std::move(reader)), writer_(std::move(writer)) {
+  SqliteDefaultsSuite(path file, Connection reader, Connection writer, std::chrono::milliseconds readWait)
+      : file_(std::move(file)), reader_(std::move(reader)), writer_(std::move(writer)) {
     sqlite3_busy_timeout(reader_.db.get(), static_cast<int>(std::min<std::chrono::milliseconds::rep>(readWait.count(), INT_MAX)));
   }
 
@@ -300,18 +324,14 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
     return it->second;
   }
 
-  bool setValue(std::string_view key, const std::optional<DefaultsValue>& value) override {
+  void setValue(std::string_view key, const std::optional<DefaultsValue>& value) override {
     std::lock_guard lock(writeMutex_);
     const Use use(value ? writer_.upsert : writer_.remove);
     sqlite3_bind_text(use.get(), 1, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
     std::string storage;
     if (value) bindValue(use.get(), 2, *value, storage);
     const int rc = sqlite3_step(use.get());
-    if (rc != SQLITE_DONE) {
-      logFailure("write", key, rc);
-      return false;
-    }
-    return true;
+    if (rc != SQLITE_DONE) fail(Operation::storeSetting, writer_.db.get(), rc, file_);
   }
 
   void registerDefaults(const std::map<std::string, DefaultsValue, std::less<>>& values) override {
@@ -356,6 +376,7 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
     logWarning("settings suite: " + std::string(what) + " of \"" + std::string(key) + "\" failed: " + sqlite3_errstr(rc));
   }
 
+  const path file_;
   mutable std::mutex readMutex_;
   Connection reader_;
   std::mutex writeMutex_;
@@ -368,14 +389,15 @@ class SqliteDefaultsSuite final : public DefaultsSuite {
 
 path sharedContainerPath() { return configHome() / kApplicationGroup; }
 
-std::optional<path> sharedContainer() {
+path sharedContainer() {
   auto container = sharedContainerPath();
   std::error_code ec;
   std::filesystem::create_directories(container.parent_path(), ec);
-  if (::mkdir(container.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
+  if (::mkdir(container.c_str(), 0700) != 0 && errno != EEXIST) fail(Operation::createFolder, errno, container);
   struct stat info {};
-  if (::stat(container.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
-  if (::access(container.c_str(), R_OK | W_OK | X_OK) != 0) return std::nullopt;
+  if (::stat(container.c_str(), &info) != 0) fail(Operation::openSettings, errno, container);
+  if (!S_ISDIR(info.st_mode)) fail(Operation::openSettings, ENOTDIR, container);
+  if (::access(container.c_str(), R_OK | W_OK | X_OK) != 0) fail(Operation::openSettings, errno, container);
   return container;
 }
 
@@ -384,29 +406,25 @@ std::shared_ptr<DefaultsSuite> openSuiteIn(const path& container, std::chrono::m
   const auto file = container / kSuiteFileName;
   Connection c;
   auto outcome = connect(file, c, Check::integrity);
-  if (outcome == Outcome::damaged && !lock.held()) {
-    logWarning("settings suite " + file.string() + " is damaged and another process holds it: not repaired now");
-    return nullptr;
-  }
+  // Repaired only under the lock: another process may be opening the fresh suite.
+  if (outcome == Outcome::damaged && !lock.held()) fail(Operation::openSettings, EBUSY, file);
   if (outcome == Outcome::damaged) {
     c = {};
     const auto aside = keepAside(file);
-    if (!aside) {
-      logWarning("settings suite " + file.string() + " is damaged and could not be moved aside: " + std::strerror(errno));
-      return nullptr;
-    }
+    if (!aside) fail(Operation::move, errno, file);
     logWarning("settings suite " + file.string() + " was damaged; kept it as " + aside->string() + " and started a fresh suite");
     outcome = connect(file, c, Check::integrity);
   }
-  if (outcome != Outcome::opened) return nullptr;
+  if (outcome != Outcome::opened) fail(Operation::openSettings, c.db.get(), c.failure, file);
   Connection writer;
-  if (connect(file, writer, Check::shapeOnly) != Outcome::opened) return nullptr;
-  return std::make_shared<SqliteDefaultsSuite>(std::move(c), std::move(writer), readWait);
+  if (connect(file, writer, Check::shapeOnly) != Outcome::opened) {
+    fail(Operation::openSettings, writer.db.get(), writer.failure, file);
+  }
+  return std::make_shared<SqliteDefaultsSuite>(file, std::move(c), std::move(writer), readWait);
 }
 
 std::shared_ptr<DefaultsSuite> openSharedSuite(std::chrono::milliseconds readWait) {
-  const auto container = sharedContainer();
-  return container ? openSuiteIn(*container, readWait) : nullptr;
+  return openSuiteIn(sharedContainer(), readWait);
 }
 
 }  // namespace nimbra::platform

@@ -1,7 +1,10 @@
 #pragma once
 // An in-memory defaults suite that records every write.
 
+#include <cerrno>
+
 #include "nimbra/platform/DefaultsSuite.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::testing {
 
@@ -21,8 +24,8 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
     if (const auto it = registered.find(key); it != registered.end()) return it->second;
     return std::nullopt;
   }
-  bool setValue(std::string_view key, const std::optional<platform::DefaultsValue>& value) override {
-    if (readOnly) return false;
+  void setValue(std::string_view key, const std::optional<platform::DefaultsValue>& value) override {
+    if (readOnly) platform::fail(platform::Operation::storeSetting, EROFS, "defaults.sqlite");
     writes.emplace_back(key);
     ++changes;
     if (value) {
@@ -30,7 +33,6 @@ class FakeDefaultsSuite final : public platform::DefaultsSuite {
     } else if (const auto it = stored.find(key); it != stored.end()) {
       stored.erase(it);
     }
-    return true;
   }
   void registerDefaults(const Domain& values) override {
     for (const auto& [key, value] : values) registered.insert_or_assign(key, value);

@@ -6,9 +6,9 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "nimbra/platform/Failure.h"
 #include "nimbra/platform/FileOperations.h"
 
 namespace nimbra::testing {
@@ -29,29 +29,29 @@ class RecordingFileOperations final : public platform::FileOperations {
   Path canonicalPath(const Path& p) const override { return real_.canonicalPath(p); }
 
   void createFile(const Path& p, std::span<const std::byte> bytes) override {
-    pass("createFile", p, [&] { real_.createFile(p, bytes); });
+    pass("createFile", Op::createFile, p, {}, [&] { real_.createFile(p, bytes); });
   }
-  void createDirectory(const Path& p) override { pass("createDirectory", p, [&] { real_.createDirectory(p); }); }
+  void createDirectory(const Path& p) override { pass("createDirectory", Op::createFolder, p, {}, [&] { real_.createDirectory(p); }); }
   void createSymbolicLink(const Path& p, const Path& to) override {
-    pass("createSymbolicLink", p, [&] { real_.createSymbolicLink(p, to); });
+    pass("createSymbolicLink", Op::createFile, p, {}, [&] { real_.createSymbolicLink(p, to); });
   }
   void setPermissions(const Path& p, std::filesystem::perms perms) override {
-    pass("setPermissions", p, [&] { real_.setPermissions(p, perms); });
+    pass("setPermissions", Op::changeAttributes, p, {}, [&] { real_.setPermissions(p, perms); });
   }
-  void copyItem(const Path& from, const Path& to) override { pass("copyItem", from, [&] { real_.copyItem(from, to); }); }
-  void moveItem(const Path& from, const Path& to) override { pass("moveItem", from, [&] { real_.moveItem(from, to); }); }
-  void removeItem(const Path& p) override { pass("removeItem", p, [&] { real_.removeItem(p); }); }
+  void copyItem(const Path& from, const Path& to) override { pass("copyItem", Op::copy, from, to, [&] { real_.copyItem(from, to); }); }
+  void moveItem(const Path& from, const Path& to) override { pass("moveItem", Op::move, from, to, [&] { real_.moveItem(from, to); }); }
+  void removeItem(const Path& p) override { pass("removeItem", Op::remove, p, {}, [&] { real_.removeItem(p); }); }
   Path makeScratchFolder(const Path& near) override {
-    return pass("makeScratchFolder", near, [&] { return real_.makeScratchFolder(near); });
+    return pass("makeScratchFolder", Op::createFolder, near, {}, [&] { return real_.makeScratchFolder(near); });
   }
 
  private:
+  using Op = platform::Operation;
+
   template <typename Real>
-  auto pass(const std::string& operation, const Path& path, Real real) -> decltype(real()) {
+  auto pass(const std::string& operation, Op kind, const Path& path, const Path& other, Real real) -> decltype(real()) {
     operations.push_back(operation);
-    if (const auto error = fault ? fault(operation) : std::nullopt) {
-      throw std::filesystem::filesystem_error(operation, path, std::error_code(*error, std::generic_category()));
-    }
+    if (const auto error = fault ? fault(operation) : std::nullopt) platform::fail(kind, *error, path, other);
     return real();
   }
 

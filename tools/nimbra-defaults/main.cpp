@@ -9,10 +9,13 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "nimbra/platform/Failure.h"
 #include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 
 namespace {
@@ -150,6 +153,33 @@ std::optional<WriteRequest> parseWrite(const std::vector<std::string_view>& args
   return std::nullopt;
 }
 
+// Carries out a command; the suite's failures are thrown.
+int run(std::string_view command, std::span<const std::string_view> args, const std::optional<WriteRequest>& request) {
+  const auto suite = openSuiteIn(sharedContainer());
+  if (command == "read" && args.size() == 1) {
+    const auto domain = suite->persistentDomain();
+    if (!domain) return fail("cannot read the settings");
+    for (const auto& [key, value] : *domain) std::cout << key << ": " << describe(value) << "\n";
+    return 0;
+  }
+  const std::string key(args[1]);
+  if (command == "write") {
+    suite->setValue(key, request->value);
+    return 0;
+  }
+  const auto value = suite->value(key);
+  if (!value) {
+    std::cerr << "no value for " << key << "\n";
+    return kFailed;
+  }
+  if (command == "delete") {
+    suite->remove(key);
+    return 0;
+  }
+  printValue(*value);
+  return std::cout.flush() ? 0 : kFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,26 +198,9 @@ int main(int argc, char** argv) {
     if (!request->error.empty()) return fail(request->error);
   }
 
-  const auto container = sharedContainer();
-  if (!container) return fail("the settings container cannot be created or opened");
-  const auto suite = openSuiteIn(*container);
-  if (!suite) return fail("the settings suite in " + container->string() + " cannot be opened");
-
-  if (read && args.size() == 1) {
-    const auto domain = suite->persistentDomain();
-    if (!domain) return fail("cannot read the settings");
-    for (const auto& [key, value] : *domain) std::cout << key << ": " << describe(value) << "\n";
-    return 0;
+  try {
+    return run(command, args, request);
+  } catch (const Failure& failure) {
+    return fail(failure.what());
   }
-  const std::string key(args[1]);
-  if (write) return suite->setValue(key, request->value) ? 0 : fail("cannot write " + key);
-
-  const auto value = suite->value(key);
-  if (!value) {
-    std::cerr << "no value for " << key << "\n";
-    return kFailed;
-  }
-  if (remove) return suite->remove(key) ? 0 : fail("cannot delete " + key);
-  printValue(*value);
-  return std::cout.flush() ? 0 : kFailed;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "FileTesting.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::platform {
 namespace {
@@ -159,8 +160,8 @@ TEST_F(FileOperationsTest, WhateverIsInTheWayFailsTheOperationAndNothingChanges)
   try {
     files.createDirectory(tmp / "missing" / "child");
     ADD_FAILURE() << "expected an error";
-  } catch (const fs::filesystem_error& e) {
-    EXPECT_EQ(e.path1(), tmp / "missing" / "child");  // errors carry the path involved
+  } catch (const platform::Failure& e) {
+    EXPECT_EQ(e.path(), tmp / "missing" / "child");  // errors carry the path involved
   }
 }
 

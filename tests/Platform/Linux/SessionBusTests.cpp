@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+
+#include <functional>
 #include <thread>
 
 #include "BusRecording.h"
@@ -12,7 +16,10 @@
 #include "ManualScheduler.h"
 #include "PrivateSessionBus.h"
 #include "nimbra/HandOff.h"
+#include "nimbra/platform/linux/BusNames.h"
+#include "nimbra/platform/linux/FileDescriptors.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
+#include "nimbra/platform/linux/ModulePresence.h"
 #include "nimbra/platform/linux/SessionBusNotifications.h"
 #include "nimbra/platform/linux/SessionFileManager.h"
 
@@ -20,6 +27,7 @@ namespace nimbra::platform {
 namespace {
 
 using namespace std::chrono_literals;
+using Names = std::vector<std::string>;
 
 int postFromAnotherProcess(const std::vector<std::string>& names) {
   std::vector<std::string> argv{testing::builtProgram("nimbra-bus-post")};
@@ -32,7 +40,7 @@ class SessionBusTest : public ::testing::Test {
   void SetUp() override { env_.set("DBUS_SESSION_BUS_ADDRESS", bus_.address().c_str()); }
 
   void reveal(const std::filesystem::path& item) {
-    sessionFileManager(std::make_shared<SessionBus>(), log_, scheduler_)->reveal(item);
+    sessionFileManager(std::make_shared<SessionBus>(), log_, scheduler_)->reveal({item});
     scheduler_->runUntilIdle();
   }
 
@@ -100,10 +108,72 @@ TEST_F(SessionBusTest, ARevealWithoutAFileManagerOrBusIsOnlyLogged) {
 
 TEST_F(SessionBusTest, RevealOnlySchedulesTheCall) {
   const auto manual = std::make_shared<testing::ManualScheduler>();
-  sessionFileManager(std::make_shared<SessionBus>(), log_, manual)->reveal("/tmp/a.txt");
+  sessionFileManager(std::make_shared<SessionBus>(), log_, manual)->reveal({"/tmp/a.txt"});
   EXPECT_EQ(manual->pendingBackground(), 1u);
   EXPECT_EQ(manual->pendingMain() + manual->pendingTimers(), 0u);
   EXPECT_TRUE(log_->lines().empty());
+}
+
+// Runs the default main context, where bus callbacks arrive, until `done` or a timeout.
+bool iterateUntil(const std::function<bool()>& done) {
+  for (int i = 0; i < 500 && !done(); ++i) {
+    while (g_main_context_iteration(nullptr, FALSE)) {
+    }
+    std::this_thread::sleep_for(10ms);
+  }
+  return done();
+}
+
+TEST_F(SessionBusTest, AListenerHearsOnlyItsNamesFromAnyProcess) {
+  const auto listener = sessionBusListener(std::make_shared<SessionBus>());
+  Names heard;
+  listener->listen(handOff::transfer, [&] { heard.push_back("transfer"); });
+  listener->listen(handOff::menuUsed, [&] { heard.push_back("menuUsed"); });
+  ASSERT_EQ(postFromAnotherProcess({"ai.corvane.nimbra.openPreferences", "ai.corvane.nimbra.transfer"}), 0);
+  notifications_->post(handOff::menuUsed);
+  EXPECT_TRUE(iterateUntil([&] { return heard.size() == 2; }));
+  EXPECT_EQ(heard, (Names{"transfer", "menuUsed"}));
+}
+
+TEST_F(SessionBusTest, AModuleIsPresentWhenInstalledAndLoadedInTheFileManagerThatRuns) {
+  testing::TemporaryFolder folder;
+  const auto module = folder / "libnimbra-test.so";
+  const auto presence = modulePresence({"Files", "x.desktop", "org.example.Files", module, {"true"}}, std::make_shared<SessionBus>());
+  int changes = 0;
+  presence->follow([&] { ++changes; });
+  EXPECT_EQ(presence->presence(), (ExtensionPresence{false, false, false}));
+  testing::writeText(module, "module");
+  EXPECT_EQ(presence->presence(), (ExtensionPresence{true, false, false}));
+
+  // Files here is this process, on a connection of its own.
+  const auto files = SessionBus().connection();
+  const auto own = [&](const char* name, const char* method) {
+    GVariant* reply = g_dbus_connection_call_sync(files.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                  "org.freedesktop.DBus", method,
+                                                  std::string(method) == "RequestName" ? g_variant_new("(su)", name, 4u)
+                                                                                      : g_variant_new("(s)", name),
+                                                  nullptr, G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
+    ASSERT_TRUE(reply);
+    g_variant_unref(reply);
+  };
+  own("org.example.Files", "RequestName");
+  EXPECT_TRUE(iterateUntil([&] { return changes > 0; }));
+  EXPECT_EQ(presence->presence(), (ExtensionPresence{true, true, false}));
+  {
+    // Loaded: the process maps the module's file.
+    const FileDescriptor fd(::open(module.c_str(), O_RDONLY | O_CLOEXEC));
+    void* mapped = ::mmap(nullptr, 6, PROT_READ, MAP_PRIVATE, fd.get(), 0);
+    ASSERT_NE(mapped, MAP_FAILED);
+    EXPECT_EQ(presence->presence(), (ExtensionPresence{true, true, true}));
+    ::munmap(mapped, 6);
+  }
+  // Or the module announces itself from that process.
+  const int before = changes;
+  own(kExtensionBusName, "RequestName");
+  EXPECT_TRUE(iterateUntil([&] { return changes > before; }));
+  EXPECT_EQ(presence->presence(), (ExtensionPresence{true, true, true}));
+  own("org.example.Files", "ReleaseName");
+  EXPECT_EQ(presence->presence(), (ExtensionPresence{true, false, false}));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "TemporaryDirectory.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::platform {
 namespace {
@@ -19,15 +20,21 @@ namespace {
 namespace fs = std::filesystem;
 using Domain = std::map<std::string, DefaultsValue, std::less<>>;
 
+// Whether the suite stored the value.
+bool stored(DefaultsSuite& suite, std::string_view key, const std::optional<DefaultsValue>& value) {
+  try {
+    suite.setValue(key, value);
+    return true;
+  } catch (const Failure&) {
+    return false;
+  }
+}
+
 class SqliteDefaultsSuiteTest : public ::testing::Test {
  protected:
   testing::TemporaryDirectory dir;
 
-  std::shared_ptr<DefaultsSuite> open() const {
-    auto suite = openSuiteIn(dir.path());
-    EXPECT_TRUE(suite);
-    return suite;
-  }
+  std::shared_ptr<DefaultsSuite> open() const { return openSuiteIn(dir.path()); }
   fs::path file() const { return dir.path() / kSuiteFileName; }
   std::vector<fs::path> keptAside() const {
     std::vector<fs::path> found;
@@ -77,13 +84,13 @@ TEST_F(SqliteDefaultsSuiteTest, ValuesKeepTheirTypeAndBytesAcrossConnections) {
   };
   {
     const auto writer = open();
-    for (const auto& [key, value] : values) ASSERT_TRUE(writer->setValue(key, value)) << key;
+    for (const auto& [key, value] : values) ASSERT_TRUE(stored(*writer, key, value)) << key;
     EXPECT_EQ(*writer->persistentDomain(), values);
   }
   const auto reader = open();
   for (const auto& [key, value] : values) EXPECT_EQ(reader->value(key), value) << key;
   EXPECT_EQ(*reader->persistentDomain(), values);
-  ASSERT_TRUE(reader->setValue("yes", std::string("YES")));  // a new value may have another type
+  ASSERT_TRUE(stored(*reader, "yes", std::string("YES")));  // a new value may have another type
   EXPECT_EQ(open()->value("yes"), DefaultsValue(std::string("YES")));
 }
 
@@ -94,9 +101,9 @@ TEST_F(SqliteDefaultsSuiteTest, RegisteredDefaultsAnswerForAbsentKeysAndAreNever
   EXPECT_EQ(sameProcess->value("registeredKey"), DefaultsValue(true));
   EXPECT_TRUE(app->persistentDomain()->empty());
 
-  ASSERT_TRUE(sameProcess->setValue("registeredKey", false));
+  ASSERT_TRUE(stored(*sameProcess, "registeredKey", false));
   EXPECT_EQ(app->value("registeredKey"), DefaultsValue(false));
-  ASSERT_TRUE(sameProcess->remove("registeredKey"));
+  ASSERT_TRUE(stored(*sameProcess, "registeredKey", std::nullopt));
   EXPECT_EQ(app->value("registeredKey"), DefaultsValue(true));
 }
 
@@ -105,17 +112,17 @@ TEST_F(SqliteDefaultsSuiteTest, ChangeCountMovesWithEveryWriteFromAnyConnection)
   const auto writer = open();
   const auto first = reader->changeCount();
   EXPECT_EQ(reader->changeCount(), first);
-  ASSERT_TRUE(writer->setValue("k", std::int64_t{1}));
+  ASSERT_TRUE(stored(*writer, "k", std::int64_t{1}));
   const auto afterOther = reader->changeCount();
   EXPECT_NE(afterOther, first);
   EXPECT_EQ(reader->changeCount(), afterOther);
-  ASSERT_TRUE(reader->setValue("k", std::int64_t{2}));
+  ASSERT_TRUE(stored(*reader, "k", std::int64_t{2}));
   EXPECT_NE(reader->changeCount(), afterOther);
 }
 
 TEST_F(SqliteDefaultsSuiteTest, AWriteQueuesBehindAnotherLongerThanAReadWouldWait) {
   const auto suite = openSuiteIn(dir.path(), std::chrono::milliseconds(50));
-  ASSERT_TRUE(suite && suite->setValue("k", true));
+  ASSERT_TRUE(stored(*suite, "k", true));
   // Another process's write in progress, holding the write lock for 300 ms.
   sqlite3* theirs = nullptr;
   sqlite3_open(file().c_str(), &theirs);
@@ -125,7 +132,7 @@ TEST_F(SqliteDefaultsSuiteTest, AWriteQueuesBehindAnotherLongerThanAReadWouldWai
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     sqlite3_exec(theirs, "COMMIT", nullptr, nullptr, nullptr);
   });
-  EXPECT_TRUE(suite->setValue("k", false));
+  EXPECT_TRUE(stored(*suite, "k", false));
   later.join();
   sqlite3_close(theirs);
   EXPECT_EQ(*suite->persistentDomain(), (Domain{{"k", false}, {"theirs", true}}));
@@ -139,7 +146,7 @@ TEST_F(SqliteDefaultsSuiteTest, ThreadsShareOneSuite) {
     threads.emplace_back([&, t] {
       const std::string key = "thread" + std::to_string(t);
       for (std::int64_t i = 0; i < 200; ++i) {
-        if (!suite->setValue(key, i) || suite->value(key) != DefaultsValue(i)) ++failures;
+        if (!stored(*suite, key, i) || suite->value(key) != DefaultsValue(i)) ++failures;
         suite->value("thread" + std::to_string((t + 1) % 4));
         suite->changeCount();
       }
@@ -157,13 +164,12 @@ TEST_F(SqliteDefaultsSuiteTest, TwoProcessesInterleavingWritesLoseNothing) {
   const auto writer = [&](int me) {
     return [&, me]() -> int {
       const auto suite = openSuiteIn(dir.path());
-      if (!suite) return 2;
       char go;
       if (read(start[0], &go, 1) != 1) return 3;
       const std::string mine = "p" + std::to_string(me), theirs = "p" + std::to_string(1 - me);
       std::int64_t seen = -1;
       for (std::int64_t i = 0; i < kRounds; ++i) {
-        if (!suite->setValue(mine + "." + std::to_string(i), i) || !suite->setValue(mine + ".last", i)) return 4;
+        if (!stored(*suite, mine + "." + std::to_string(i), i) || !stored(*suite, mine + ".last", i)) return 4;
         const auto other = suite->value(theirs + ".last");
         const auto now = other ? std::get<std::int64_t>(*other) : -1;
         if (now < seen) return 5;  // a value went back in time
@@ -194,9 +200,8 @@ TEST_F(SqliteDefaultsSuiteTest, AWriterKilledMidWriteLeavesTheOldValueOrTheNew) 
     ASSERT_EQ(pipe(ready), 0);
     const pid_t child = spawn([&]() -> int {
       const auto suite = openSuiteIn(dir.path());
-      if (!suite) return 2;
       for (unsigned i = 0;; ++i) {
-        if (!suite->setValue("blob", DefaultsData{std::string(kSize, static_cast<char>('a' + i % 26))})) return 3;
+        if (!stored(*suite, "blob", DefaultsData{std::string(kSize, static_cast<char>('a' + i % 26))})) return 3;
         if (i == 0 && write(ready[1], "w", 1) != 1) return 4;
       }
     });
@@ -209,13 +214,12 @@ TEST_F(SqliteDefaultsSuiteTest, AWriterKilledMidWriteLeavesTheOldValueOrTheNew) 
     ASSERT_EQ(exitStatus(child), -1);
 
     const auto suite = open();
-    ASSERT_TRUE(suite);
     const auto blob = suite->value("blob");
     ASSERT_TRUE(blob);
     const auto& bytes = std::get<DefaultsData>(*blob).bytes;
     ASSERT_EQ(bytes.size(), kSize);
     EXPECT_EQ(bytes.find_first_not_of(bytes[0]), std::string::npos);
-    EXPECT_TRUE(suite->setValue("after", std::int64_t{round}));
+    EXPECT_TRUE(stored(*suite, "after", std::int64_t{round}));
   }
   EXPECT_TRUE(keptAside().empty());
 }
@@ -224,9 +228,8 @@ TEST_F(SqliteDefaultsSuiteTest, ADamagedFileIsKeptAsideAndAFreshSuiteStarts) {
   const std::string garbage = "this is not a database, just some bytes that were here before\n";
   std::ofstream(file(), std::ios::binary) << garbage;
   auto suite = open();
-  ASSERT_TRUE(suite);
   EXPECT_TRUE(suite->persistentDomain()->empty());
-  EXPECT_TRUE(suite->setValue("k", true));
+  EXPECT_TRUE(stored(*suite, "k", true));
   ASSERT_EQ(keptAside().size(), 1u);
   EXPECT_EQ(testing::readText(keptAside()[0]), garbage);
   suite.reset();
@@ -234,16 +237,15 @@ TEST_F(SqliteDefaultsSuiteTest, ADamagedFileIsKeptAsideAndAFreshSuiteStarts) {
   // A truncated suite: enough values for many pages, then half of the file cut off.
   {
     const auto filled = open();
-    for (int i = 0; i < 200; ++i) ASSERT_TRUE(filled->setValue("key" + std::to_string(i), DefaultsData{std::string(2000, 'x')}));
+    for (int i = 0; i < 200; ++i) ASSERT_TRUE(stored(*filled, "key" + std::to_string(i), DefaultsData{std::string(2000, 'x')}));
   }
   ASSERT_FALSE(fs::exists(file().string() + "-wal"));
   const auto full = testing::readText(file());
   fs::resize_file(file(), full.size() / 2);
 
   suite = open();
-  ASSERT_TRUE(suite);
   EXPECT_TRUE(suite->persistentDomain()->empty());
-  EXPECT_TRUE(suite->setValue("k", false));
+  EXPECT_TRUE(stored(*suite, "k", false));
   EXPECT_EQ(open()->value("k"), DefaultsValue(false));
   const auto aside = keptAside();
   ASSERT_EQ(aside.size(), 2u);  // the earlier one is not overwritten
@@ -253,7 +255,7 @@ TEST_F(SqliteDefaultsSuiteTest, ADamagedFileIsKeptAsideAndAFreshSuiteStarts) {
 
 TEST_F(SqliteDefaultsSuiteTest, ASuiteThatCannotBeOpenedIsLeftAlone) {
   fs::create_directory(file());
-  EXPECT_FALSE(openSuiteIn(dir.path()));
+  EXPECT_THROW(openSuiteIn(dir.path()), Failure);
   EXPECT_TRUE(fs::is_directory(file()));
   EXPECT_TRUE(keptAside().empty());
 }
@@ -266,7 +268,7 @@ TEST_F(SqliteDefaultsSuiteTest, TheContainerIsPrivateAndAFileInItsPlaceMeansNoSu
   EXPECT_EQ(fs::status(dir.path() / kApplicationGroup).permissions(), fs::perms::owner_all);
   std::ofstream(dir.path() / "blocked") << "x";
   env.set("XDG_CONFIG_HOME", (dir.path() / "blocked").c_str());
-  EXPECT_FALSE(openSharedSuite());
+  EXPECT_THROW(openSharedSuite(), Failure);
 }
 
 }  // namespace

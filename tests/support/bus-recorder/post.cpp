@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "nimbra/platform/Notifications.h"
+#include "nimbra/platform/linux/SessionBusNotifications.h"
 #include "nimbra/platform/SystemLog.h"
 
 namespace {

@@ -31,10 +31,10 @@ class DefaultsSuite {
   // The stored value, else the registered one, else nothing. A read that
   // fails counts as absent.
   virtual std::optional<DefaultsValue> value(std::string_view key) const = 0;
-  // Writing nothing removes the key. Atomic per key and durable once it
-  // returns true; false when the suite could not store it.
-  virtual bool setValue(std::string_view key, const std::optional<DefaultsValue>& value) = 0;
-  bool remove(std::string_view key) { return setValue(key, std::nullopt); }
+  // Writing nothing removes the key. Atomic per key and durable once it returns;
+  // throws platform::Failure when the suite could not store it.
+  virtual void setValue(std::string_view key, const std::optional<DefaultsValue>& value) = 0;
+  void remove(std::string_view key) { setValue(key, std::nullopt); }
 
   // Adds to this process's registration domain; never stored.
   virtual void registerDefaults(const std::map<std::string, DefaultsValue, std::less<>>& values) = 0;
@@ -52,10 +52,10 @@ class DefaultsSuite {
 
 inline constexpr std::chrono::milliseconds kReadWait{10'000};
 
-// The suite in the application group's shared container; nullptr when the
-// container cannot be created or opened, or the suite does not open. A read waits
-// at most `readWait` for another process's write before it fails; a write waits
-// up to ten seconds.
+// The suite in the application group's shared container. Throws platform::Failure
+// when the container cannot be created or opened, or the suite does not open. A
+// read waits at most `readWait` for another process's write before it fails; a
+// write waits up to ten seconds.
 std::shared_ptr<DefaultsSuite> openSharedSuite(std::chrono::milliseconds readWait = kReadWait);
 
 }  // namespace nimbra::platform

@@ -11,7 +11,7 @@ class ExtensionSwitch {
  public:
   virtual ~ExtensionSwitch() = default;
   virtual bool isOn() const = 0;
-  // Throws std::system_error when the flag cannot be stored.
+  // Throws platform::Failure when the flag cannot be stored.
   virtual void setOn(bool on) = 0;
 };
 

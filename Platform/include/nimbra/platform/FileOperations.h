@@ -4,8 +4,8 @@
 // level of a copied tree, so a name taken by anyone between a caller's free-name check
 // and the write makes the operation fail with EEXIST instead of overwriting.
 //
-// Failures are thrown as std::filesystem::filesystem_error (a std::system_error): the
-// OS error unchanged, with the path(s) involved. The queries never throw.
+// Failures are thrown as platform::Failure: the OS error unchanged, with the operation
+// and the path(s) involved. The queries never throw.
 
 #include <cstddef>
 #include <filesystem>

@@ -2,9 +2,6 @@
 // Starting applications.
 
 #include <filesystem>
-#include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "nimbra/platform/Workspace.h"
@@ -14,14 +11,12 @@ namespace nimbra::platform {
 class Launcher {
  public:
   virtual ~Launcher() = default;
-  // Opens the folders with the application; the error's description when it could not.
-  virtual std::optional<std::string> open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) = 0;
-  // Launches the companion app, or brings the running one forward.
-  virtual std::optional<std::string> openCompanionApp() = 0;
+  // Opens the folders with the application. Throws platform::Failure.
+  virtual void open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) = 0;
+  // Launches the companion app, or brings the running one forward, in the host's
+  // launch context, so that the app's window may come to the front. Call it on the
+  // main loop, where the host makes that context. Throws platform::Failure.
+  virtual void openCompanionApp() = 0;
 };
-
-// Desktop entries through GIO. The companion app is the entry "ai.corvane.nimbra.desktop",
-// else the program "nimbra" installed beside the calling binary.
-std::shared_ptr<Launcher> desktopLauncher();
 
 }  // namespace nimbra::platform

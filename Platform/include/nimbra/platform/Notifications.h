@@ -1,13 +1,10 @@
 #pragma once
-// Cross-process notifications by name: broadcast, fire-and-forget. The companion
-// app hears them on its own event loop (QtDBus).
+// Cross-process notifications by name: broadcast, fire-and-forget.
 
-#include <memory>
+#include <functional>
 #include <string_view>
 
 namespace nimbra::platform {
-
-class SystemLog;
 
 class Notifications {
  public:
@@ -16,8 +13,12 @@ class Notifications {
   virtual void post(std::string_view name) = 0;
 };
 
-// Signals on the D-Bus session bus. A post has been written to the bus when it
-// returns, so a process may exit right after it. Problems are logged to `log`.
-std::shared_ptr<Notifications> sessionBusNotifications(std::shared_ptr<SystemLog> log);
+class NotificationListener {
+ public:
+  virtual ~NotificationListener() = default;
+  // Calls `heard` on the main loop for every post of `name` by any process, for as
+  // long as the listener lives. Without a bus nothing is ever heard.
+  virtual void listen(std::string_view name, std::function<void()> heard) = 0;
+};
 
 }  // namespace nimbra::platform

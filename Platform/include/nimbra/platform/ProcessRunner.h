@@ -18,7 +18,7 @@ class ProcessRunner {
   // Starts `program` (a bare name is searched in PATH) with standard input and output on the null device and standard
   // error written to the existing file `errorLog`; returns at once. `onExit` runs
   // exactly once, on another thread, when the program has ended. Throws
-  // std::system_error when the log cannot be opened or the program cannot be started
+  // platform::Failure when the log cannot be opened or the program cannot be started
   // (then `onExit` never runs).
   virtual void start(const std::filesystem::path& program, const std::vector<std::string>& args,
                      const std::filesystem::path& errorLog, OnExit onExit) = 0;

@@ -1,7 +1,6 @@
 #pragma once
-// The extension's log: the system journal, with the subsystem and category as fields.
+// The extension's log: lines at two levels.
 
-#include <memory>
 #include <string_view>
 
 namespace nimbra::platform {
@@ -12,8 +11,5 @@ class SystemLog {
   virtual void info(std::string_view message) = 0;
   virtual void error(std::string_view message) = 0;
 };
-
-// GLib structured logging (to the journal) with subsystem "ai.corvane.nimbra" and `category`.
-std::shared_ptr<SystemLog> journalLog(std::string_view category);
 
 }  // namespace nimbra::platform

@@ -1,12 +1,15 @@
 #pragma once
-// Owning pointers for what GLib hands out (strings and blocks, objects) and the
-// file URIs GIO speaks.
+// Owning pointers for what GLib hands out (strings and blocks, objects), the file
+// URIs GIO speaks, and GLib's errors as platform failures.
 
 #include <gio/gio.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <string>
+
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::platform {
 
@@ -31,6 +34,40 @@ inline std::string takeString(gchar* text) {
 inline std::string fileURI(const std::filesystem::path& path) {
   const GObjectPtr<GFile> file(g_file_new_for_path(path.c_str()));
   return takeString(g_file_get_uri(file.get()));
+}
+
+// The errno closest to a GLib error, for those that say why people would care.
+inline int errnoOf(const GError* error) {
+  if (!error) return EIO;
+  if (error->domain == G_IO_ERROR) {
+    switch (error->code) {
+      case G_IO_ERROR_NOT_FOUND: return ENOENT;
+      case G_IO_ERROR_EXISTS: return EEXIST;
+      case G_IO_ERROR_PERMISSION_DENIED: return EACCES;
+      case G_IO_ERROR_NO_SPACE: return ENOSPC;
+      case G_IO_ERROR_READ_ONLY: return EROFS;
+      case G_IO_ERROR_TIMED_OUT: return ETIMEDOUT;
+      case G_IO_ERROR_NOT_SUPPORTED: return ENOTSUP;
+      default: return EIO;
+    }
+  }
+  if (error->domain == G_SPAWN_ERROR) {
+    switch (error->code) {
+      case G_SPAWN_ERROR_NOENT: return ENOENT;
+      case G_SPAWN_ERROR_ACCES: case G_SPAWN_ERROR_PERM: return EACCES;
+      case G_SPAWN_ERROR_NOMEM: return ENOMEM;
+      default: return EIO;
+    }
+  }
+  return EIO;
+}
+
+// Throws the Failure for a GLib error, which it frees; GLib's message is the detail.
+[[noreturn]] inline void fail(Operation operation, GError* error, const std::filesystem::path& path) {
+  const int code = errnoOf(error);
+  std::string message = error ? error->message : "";
+  if (error) g_error_free(error);
+  throw Failure(operation, std::error_code(code, std::generic_category()), path, {}, std::move(message));
 }
 
 }  // namespace nimbra::platform

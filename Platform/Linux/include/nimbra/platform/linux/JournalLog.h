@@ -18,4 +18,7 @@ inline constexpr std::string_view kLogDomain = "nimbra";
 // NIMBRA_CATEGORY. An entry the writer does not handle is dropped.
 std::shared_ptr<SystemLog> structuredLog(std::string_view category, GLogWriterFunc writer, gpointer writerData);
 
+// The journal, with subsystem "ai.corvane.nimbra" and `category`.
+std::shared_ptr<SystemLog> journalLog(std::string_view category);
+
 }  // namespace nimbra::platform

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string_view>
 
 #include "nimbra/platform/DefaultsSuite.h"
@@ -18,13 +17,14 @@ inline constexpr std::string_view kSuiteFileName = "defaults.sqlite";
 // ${XDG_CONFIG_HOME:-$HOME/.config}/<group>/, whether it exists or not.
 std::filesystem::path sharedContainerPath();
 
-// The same folder, created when missing; nothing when it cannot be created or is
-// not a folder this user can open and write.
-std::optional<std::filesystem::path> sharedContainer();
+// The same folder, created when missing. Throws platform::Failure when it cannot be
+// created or is not a folder this user can open and write.
+std::filesystem::path sharedContainer();
 
 // The suite in `container`, created when missing. A file there that is not a
 // readable suite is renamed aside (never deleted), logged, and a fresh suite is
-// started. nullptr when the database cannot be opened. `readWait` as for openSharedSuite.
+// started. Throws platform::Failure when the database cannot be opened. `readWait`
+// as for openSharedSuite.
 std::shared_ptr<DefaultsSuite> openSuiteIn(const std::filesystem::path& container,
                                            std::chrono::milliseconds readWait = kReadWait);
 

@@ -1,0 +1,33 @@
+#pragma once
+// A file manager whose presence the test sets; `change()` tells the followers, and
+// `quits` counts the requests to quit.
+
+#include <functional>
+#include <vector>
+
+#include "nimbra/platform/FileManagerPresence.h"
+
+namespace nimbra::testing {
+
+class FakeFileManagerPresence final : public platform::FileManagerPresence {
+ public:
+  platform::ExtensionPresence now;
+  int quits = 0;
+
+  std::string name() const override { return "Files"; }
+  std::string desktopID() const override { return "org.gnome.Nautilus.desktop"; }
+  std::filesystem::path extensionFolder() const override { return "/usr/lib/nautilus/extensions-4"; }
+  platform::ExtensionPresence presence() const override { return now; }
+  void follow(std::function<void()> changed) override { followers_.push_back(std::move(changed)); }
+  void quit() override { ++quits; }
+
+  void change(platform::ExtensionPresence next) {
+    now = next;
+    for (const auto& follower : followers_) follower();
+  }
+
+ private:
+  std::vector<std::function<void()>> followers_;
+};
+
+}  // namespace nimbra::testing
