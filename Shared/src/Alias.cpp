@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "nimbra/NumberedNames.h"
+#include "nimbra/platform/Failure.h"
 #include "nimbra/platform/FileOperations.h"
 
 namespace nimbra {
@@ -16,7 +17,7 @@ std::filesystem::path makeAlias(const std::filesystem::path& target, const std::
     try {
       files.createSymbolicLink(alias, absolute);
       return alias;
-    } catch (const std::filesystem::filesystem_error& error) {
+    } catch (const platform::Failure& error) {
       if (error.code() != std::errc::file_exists) throw;
     }
   }

@@ -1,5 +1,7 @@
 #include "nimbra/NewItem.h"
 
+#include <nlohmann/json.hpp>
+
 #include "nimbra/platform/ContentTypes.h"
 #include "nimbra/StringTable.h"
 #include "nimbra/Text.h"
@@ -104,6 +106,15 @@ std::variant<std::string, NewItem::ValidationError> NewItem::validateExtension(s
   // Any byte outside the set, including every byte of a non-ASCII scalar, is a bad character.
   if (ext.find_first_not_of(kExtensionCharacters) != std::string_view::npos) return ValidationError::badCharacters;
   return std::string(ext);
+}
+
+NewItem::TemplateWarning NewItem::checkTemplate(std::string_view text, std::string_view ext) {
+  const auto content = text::trimWhitespacesAndNewlines(text);
+  if (content.empty()) return TemplateWarning::none;
+  // Any JSON value counts, a bare string or number too.
+  if (ext == "json" && !nlohmann::json::accept(content)) return TemplateWarning::invalidJSON;
+  if (ext == "sh" && !content.starts_with("#!")) return TemplateWarning::missingShebang;
+  return TemplateWarning::none;
 }
 
 }  // namespace nimbra

@@ -160,14 +160,61 @@ void PreferencesModel::moveNewItems(const std::set<std::size_t>& fromOffsets, st
   setNewItems(moved(current_.newItems, fromOffsets, toOffset));
 }
 
-void PreferencesModel::setTemplate(std::string text, std::size_t index) {
-  const auto& list = current_.newItems;
-  if (index >= list.size()) return;
-  const auto* current = list[index].kind.as<NewItemKind::Text>();
-  if (!current) return;
-  auto items = list;
-  items[index].kind = NewItemKind::Text{std::move(text), current->executable};
-  setNewItems(std::move(items));
+template <class T, class Matches, class Edit>
+void PreferencesModel::editEntries(T Snapshot::*field, Property property, Matches matches, Edit edit) {
+  refresh();
+  auto entries = current_.*field;
+  bool found = false;
+  for (auto& entry : entries) {
+    if (matches(entry)) found = edit(entry) || found;
+  }
+  if (found) assign(field, std::move(entries), property);
+}
+
+void PreferencesModel::updateNewItem(const NewItem& edited) {
+  editEntries(
+      &Snapshot::newItems, Property::newItems, [&](const NewItem& item) { return item.id == edited.id; },
+      [&](NewItem& item) {
+        item = edited;
+        return true;
+      });
+}
+
+void PreferencesModel::setTemplate(std::string text, const std::string& id) {
+  editEntries(
+      &Snapshot::newItems, Property::newItems, [&](const NewItem& item) { return item.id == id; },
+      [&](NewItem& item) {
+        const auto* current = item.kind.as<NewItemKind::Text>();
+        if (!current) return false;
+        item.kind = NewItemKind::Text{text, current->executable};
+        return true;
+      });
+}
+
+void PreferencesModel::setSendToEnabled(SendToAction action, bool enabled) {
+  editEntries(
+      &Snapshot::sendTo, Property::sendTo, [&](const SendToEntry& entry) { return entry.action == action; },
+      [&](SendToEntry& entry) {
+        entry.enabled = enabled;
+        return true;
+      });
+}
+
+void PreferencesModel::setOpenWithEnabled(const std::string& bundleID, bool enabled) {
+  editEntries(
+      &Snapshot::openWith, Property::openWith, [&](const OpenWithEntry& entry) { return entry.bundleID == bundleID; },
+      [&](OpenWithEntry& entry) {
+        entry.enabled = enabled;
+        return true;
+      });
+}
+
+void PreferencesModel::removeApp(const std::string& bundleID) {
+  refresh();
+  auto entries = current_.openWith;
+  if (std::erase_if(entries, [&](const OpenWithEntry& entry) { return entry.bundleID == bundleID; }) > 0) {
+    setOpenWith(std::move(entries));
+  }
 }
 
 void PreferencesModel::addApp(const std::filesystem::path& location) {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "nimbra/JsonCoding.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra {
 namespace {
@@ -94,20 +95,19 @@ bool truthy(const DefaultsValue& value) {
 
 }  // namespace
 
-std::optional<SettingsStore> SettingsStore::open(std::shared_ptr<platform::DefaultsSuite> suite) {
-  if (!suite) return std::nullopt;
-  return SettingsStore(std::move(suite));
-}
-
-SettingsStore::WriteFailed::WriteFailed(std::string k)
-    : key(std::move(k)), description_("cannot store \"" + key + "\"") {}
+SettingsStore::WriteFailed::WriteFailed(std::string k, std::error_code r)
+    : key(std::move(k)), reason(r), description_("cannot store \"" + key + "\": " + reason.message()) {}
 
 SettingsStore::SettingsStore(std::shared_ptr<platform::DefaultsSuite> defaults) : defaults_(std::move(defaults)) {
   platform::DefaultsSuite::Domain registered;
   for (const auto& [key, value] : kSwitches) registered.emplace(key, value);
   defaults_->registerDefaults(registered);
-  // A mark that cannot be stored now is stored by a later opening.
-  if (!defaults_->value(settingsKey::schemaVersion)) defaults_->setValue(settingsKey::schemaVersion, currentSchemaVersion);
+  if (defaults_->value(settingsKey::schemaVersion)) return;
+  try {
+    defaults_->setValue(settingsKey::schemaVersion, currentSchemaVersion);
+  } catch (const platform::Failure&) {
+    // Stored by a later opening.
+  }
 }
 
 std::vector<NewItem> SettingsStore::newItems() const { return newItemsFrom(defaults_->value(settingsKey::newItems)); }
@@ -138,7 +138,11 @@ std::optional<SettingsStore::Snapshot> SettingsStore::snapshot() const {
 }
 
 void SettingsStore::write(std::string_view key, const std::optional<DefaultsValue>& value) {
-  if (!defaults_->setValue(key, value)) throw WriteFailed(std::string(key));
+  try {
+    defaults_->setValue(key, value);
+  } catch (const platform::Failure& failure) {
+    throw WriteFailed(std::string(key), failure.code());
+  }
 }
 
 void SettingsStore::save(const std::vector<NewItem>& items) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include "FakeApplicationBundles.h"
@@ -32,7 +33,7 @@ class PreferencesModelTest : public ::testing::Test {
   std::vector<Property> heard;
 
   PreferencesModel makeModel() {
-    PreferencesModel model(*SettingsStore::open(suite), bundles);
+    PreferencesModel model(SettingsStore(suite), bundles);
     model.observe([this](Property p) { heard.push_back(p); });
     suite->writes.clear();
     return model;
@@ -150,14 +151,40 @@ TEST_F(PreferencesModelTest, EditingTheNewList) {
     model.moveNewItems(from, to);
     EXPECT_EQ(ids(storedNewItems()), expected);
   }
+}
 
-  // A template changes only on a text entry, and keeps its executable flag.
-  model.setNewItems({NewItem::builtIns()[0], NewItem::builtIns()[16]});  // folder, sh
+TEST_F(PreferencesModelTest, AnEntrysEditGoesByItsIdentityAgainstTheListAsStoredNow) {
+  const auto& builtIns = NewItem::builtIns();
+  auto model = makeModel();
+  // Another writer reorders every list after the model read them.
+  SettingsStore other(suite);
+  other.save(std::vector<NewItem>{customItem("C", "c"), builtIns[16], builtIns[0]});  // sh, folder
+  auto sendTo = SendToEntry::defaults();
+  std::reverse(sendTo.begin(), sendTo.end());
+  other.save(sendTo);
+  auto apps = OpenWithEntry::defaults();
+  std::reverse(apps.begin(), apps.end());
+  other.save(apps);
   suite->writes.clear();
-  model.setTemplate("ignored", 0);
+
+  model.setTemplate("ignored", "folder");  // not a text entry
+  model.updateNewItem(customItem("gone", "x"));
   EXPECT_TRUE(suite->writes.empty());
-  model.setTemplate("#!/bin/sh\necho hi\n", 1);
-  EXPECT_EQ(storedNewItems()[1].kind, NewItemKind(NewItemKind::Text{"#!/bin/sh\necho hi\n", true}));
+  model.setTemplate("#!/bin/sh\necho hi\n", "sh");
+  model.updateNewItem(customItem("C", "cc"));
+  const auto items = storedNewItems();
+  EXPECT_EQ(items[0], customItem("C", "cc"));
+  EXPECT_EQ(items[1].kind, NewItemKind(NewItemKind::Text{"#!/bin/sh\necho hi\n", true}));  // still executable
+  EXPECT_EQ(items[2], builtIns[0]);
+
+  model.setSendToEnabled(SendToAction::zip, false);
+  sendTo.back().enabled = false;
+  EXPECT_EQ(model.store().sendTo(), sendTo);
+  model.setOpenWithEnabled(apps.front().bundleID, false);
+  model.removeApp(apps.back().bundleID);
+  apps.front().enabled = false;
+  apps.pop_back();
+  EXPECT_EQ(model.store().openWith(), apps);
 }
 
 TEST_F(PreferencesModelTest, AddingAnApplication) {

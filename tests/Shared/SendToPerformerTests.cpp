@@ -5,6 +5,7 @@
 #include "FileTesting.h"
 #include "RecordingFileOperations.h"
 #include "nimbra/platform/FileOperations.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::SendToPerformer {
 namespace {
@@ -68,6 +69,9 @@ TEST_F(SendToPerformerTest, MovingTakesItemsAwayAndAnItemAlreadyThereStays) {
   EXPECT_EQ(send({spelledDifferently}, /*move=*/true), Paths{spelledDifferently});
   EXPECT_EQ(readText(dest / "a.txt"), "old");
   EXPECT_FALSE(fs::exists(dest / "a 3.txt"));
+  // Copied there, it gets a numbered copy beside it.
+  EXPECT_EQ(send({dest / "a.txt"}), Paths{dest / "a 3.txt"});
+  EXPECT_EQ(readText(dest / "a 3.txt"), "old");
 }
 
 TEST_F(SendToPerformerTest, ADestinationInsideAnItemIsRefusedBeforeAnyWorkSeenThroughLinks) {
@@ -102,12 +106,45 @@ TEST_F(SendToPerformerTest, TheFirstFailureStopsTheRestAndKeepsWhatIsDone) {
   try {
     send({src / "one.txt", src / "two.txt", src / "three.txt"});
     ADD_FAILURE() << "expected the file system's error";
-  } catch (const fs::filesystem_error& e) {
+  } catch (const platform::Failure& e) {
     EXPECT_EQ(e.code().value(), ENOENT);
-    EXPECT_EQ(e.path1(), src / "two.txt");
+    EXPECT_EQ(e.path(), src / "two.txt");
   }
   EXPECT_EQ(readText(dest / "one.txt"), "1");
   EXPECT_FALSE(fs::exists(dest / "three.txt"));
+}
+
+TEST_F(SendToPerformerTest, ATransferTellsEachItemFirstAndStopsBetweenItemsOnCancelOrAtTheFirstFailure) {
+  for (const auto* name : {"one.txt", "two.txt", "three.txt"}) writeText(src / name, name);
+  const Paths items = {src / "one.txt", src / "two.txt", src / "three.txt"};
+  std::stop_source cancel;
+  std::vector<std::size_t> told;
+  // Cancelled while the second item is under way: it is finished, the third not begun.
+  auto outcome = transfer(items, dest, false, files, cancel.get_token(), [&](std::size_t index, const fs::path& item) {
+    EXPECT_EQ(item, items[index]);
+    told.push_back(index);
+    if (index == 1) cancel.request_stop();
+  });
+  EXPECT_EQ(told, (std::vector<std::size_t>{0, 1}));
+  EXPECT_EQ(outcome.done, (Paths{dest / "one.txt", dest / "two.txt"}));
+  EXPECT_TRUE(outcome.cancelled);
+  EXPECT_FALSE(outcome.error);
+  EXPECT_FALSE(fs::exists(dest / "three.txt"));
+
+  // The first failure ends it with what was done kept.
+  fs::remove(src / "two.txt");
+  outcome = transfer(items, dest, true, files, {}, {});
+  EXPECT_EQ(outcome.done, Paths{dest / "one 2.txt"});
+  ASSERT_TRUE(outcome.error);
+  EXPECT_EQ(std::get<platform::Failure>(*outcome.error).path(), src / "two.txt");
+  EXPECT_TRUE(fs::exists(src / "three.txt"));
+
+  // Into itself: nothing at all, not even what lies before the item.
+  outcome = transfer({src / "three.txt", tmp.path()}, dest, true, files, {}, {});
+  EXPECT_TRUE(outcome.done.empty());
+  ASSERT_TRUE(outcome.error);
+  EXPECT_EQ(std::get<IntoItself>(*outcome.error).item, tmp.path());
+  EXPECT_TRUE(fs::exists(src / "three.txt"));
 }
 
 }  // namespace

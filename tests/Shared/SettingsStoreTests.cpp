@@ -18,7 +18,7 @@ class SettingsStoreTest : public ::testing::Test {
   std::shared_ptr<testing::FakeDefaultsSuite> suite = std::make_shared<testing::FakeDefaultsSuite>();
 
   SettingsStore openStore() {
-    auto store = *SettingsStore::open(suite);
+    auto store = SettingsStore(suite);
     suite->writes.clear();
     return store;
   }
@@ -33,8 +33,7 @@ std::vector<bool> switches(const SettingsStore& store) {
 }
 
 TEST_F(SettingsStoreTest, AnEmptySuiteGivesTheDefaultsInOneReadAndGetsOnlyTheSchemaMark) {
-  EXPECT_FALSE(SettingsStore::open(nullptr));
-  const auto store = *SettingsStore::open(suite);
+  const auto store = SettingsStore(suite);
   EXPECT_EQ(suite->writes, std::vector<std::string>{"schemaVersion"});
   EXPECT_EQ(suite->stored.at("schemaVersion"), DefaultsValue(std::int64_t{1}));
   suite->reads = 0;

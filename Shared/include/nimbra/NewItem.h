@@ -71,6 +71,11 @@ struct NewItem {
   // The normalised extension, or the first rule it breaks.
   static std::variant<std::string, ValidationError> validateExtension(std::string_view text);
 
+  // What a template may be getting wrong for files of its extension; a blank one
+  // nothing. Never a reason to refuse it.
+  enum class TemplateWarning { none, invalidJSON, missingShebang };
+  static TemplateWarning checkTemplate(std::string_view text, std::string_view ext);
+
   // The built-in catalogue, in default menu order.
   static const std::vector<NewItem>& builtIns();
 };

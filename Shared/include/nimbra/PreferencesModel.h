@@ -89,8 +89,18 @@ class PreferencesModel {
   void removeCustomType(const NewItem& item);
   // Moves the entries at `fromOffsets` to `toOffset`, counted before the move.
   void moveNewItems(const std::set<std::size_t>& fromOffsets, std::size_t toOffset);
-  // Replaces the template of the text entry at `index`, keeping its executable flag.
-  void setTemplate(std::string text, std::size_t index);
+
+  // Edits of one entry go by its identity, against the list as stored now, so that
+  // another writer's reordering never makes them change another entry. An entry that
+  // is gone meanwhile is left gone.
+  // Puts `edited` in place of the New entry with its id.
+  void updateNewItem(const NewItem& edited);
+  // Replaces the template of the text entry with this id, keeping its executable flag.
+  void setTemplate(std::string text, const std::string& id);
+  void setSendToEnabled(SendToAction action, bool enabled);
+  void setOpenWithEnabled(const std::string& bundleID, bool enabled);
+  // Removes every Open with entry of the application.
+  void removeApp(const std::string& bundleID);
   // Appends the application at `location` unless listed already. Throws NotAnApp.
   void addApp(const std::filesystem::path& location);
 
@@ -99,6 +109,9 @@ class PreferencesModel {
 
   template <class T>
   void assign(T Snapshot::*field, T value, Property property);
+  // Edits the entries `matches` picks in the list as stored now; stores it when `edit` changed one.
+  template <class T, class Matches, class Edit>
+  void editEntries(T Snapshot::*field, Property property, Matches matches, Edit edit);
   void write(Property property, const Snapshot& values);
   // What the store holds at the start, key by key when one consistent read fails.
   Snapshot read() const;

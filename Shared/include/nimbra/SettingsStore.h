@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "nimbra/NewItem.h"
@@ -37,13 +38,15 @@ class SettingsStore {
  public:
   static constexpr std::int64_t currentSchemaVersion = 1;
 
-  // The suite did not store a value; the key keeps what it held.
+  // The suite did not store a value; the key keeps what it held. `reason` is the
+  // system's code (no space, read-only, busy).
   struct WriteFailed : std::exception {
     std::string key;
+    std::error_code reason;
 
-    explicit WriteFailed(std::string k);
+    WriteFailed(std::string k, std::error_code r);
     const char* what() const noexcept override { return description_.c_str(); }
-    bool operator==(const WriteFailed& other) const { return key == other.key; }
+    bool operator==(const WriteFailed& other) const { return key == other.key && reason == other.reason; }
 
    private:
     std::string description_;
@@ -59,9 +62,6 @@ class SettingsStore {
     bool renameNewItems = true;
     bool operator==(const Snapshot&) const = default;
   };
-
-  // Nothing when the shared suite could not be opened (null).
-  static std::optional<SettingsStore> open(std::shared_ptr<platform::DefaultsSuite> suite);
 
   // Registers the switches' defaults and marks the schema version when the
   // suite has no mark yet. `defaults` must not be null.
@@ -97,7 +97,6 @@ class SettingsStore {
 
  private:
   void write(std::string_view key, const std::optional<platform::DefaultsValue>& value);
-
 
   std::shared_ptr<platform::DefaultsSuite> defaults_;
 };
