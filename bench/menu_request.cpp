@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "nimbra/extension/FinderSync.h"
+#include "nimbra/extension/MenuRendering.h"
 #include "nimbra/extension/linux/SystemServices.h"
 #include "nimbra/platform/linux/JournalLog.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
@@ -69,7 +70,8 @@ enum class Caches { warm, expiredRefreshedInBackground, expiredWaitedFor };
 
 void menuRequest(benchmark::State& state, MenuKind kind, int customTypes, Caches caches) {
   privateConfigHome();
-  auto store = extension::openExtensionSettings();
+  const auto log = platform::journalLog("extension");
+  auto store = extension::openExtensionSettings(*log);
   if (!store) {
     state.SkipWithError("settings suite did not open");
     return;
@@ -84,18 +86,23 @@ void menuRequest(benchmark::State& state, MenuKind kind, int customTypes, Caches
   environment.extensionSwitch = platform::watchedExtensionSwitch({});
   extension::FinderSync sync(
       store, std::move(environment),
-      extension::systemDispatcherServices(platform::journalLog("extension"), std::make_shared<NoHost>(), scheduler));
+      extension::systemDispatcherServices(log, std::make_shared<NoHost>(), scheduler));
   const std::vector selection = {extension::SelectedItem::known("/tmp", true)};
   CountingHost host;
+  std::vector<MenuAction> actions;
+  const auto request = [&] {
+    actions.clear();
+    return extension::render(host, sync.menuNodes(kind, selection), actions);
+  };
   sync.warmUp();
   scheduler->runUntilIdle();
-  sync.menu(kind, selection, host);
+  request();
   for (auto _ : state) {
     if (caches != Caches::warm) *offset += std::chrono::seconds(61);
-    auto menu = sync.menu(kind, selection, host);
+    auto menu = request();
     benchmark::DoNotOptimize(menu);
   }
-  state.counters["leaves"] = static_cast<double>(sync.actions().size());
+  state.counters["leaves"] = static_cast<double>(actions.size());
   scheduler->runUntilIdle();
 }
 

@@ -7,6 +7,8 @@
 #include "nimbra/platform/Resources.h"
 #include "nimbra/platform/SerialQueue.h"
 #include "nimbra/platform/linux/GioContentTypes.h"
+#include "nimbra/platform/linux/SessionBusNotifications.h"
+#include "nimbra/platform/linux/SessionFileManager.h"
 
 namespace nimbra::extension {
 namespace {
@@ -21,17 +23,23 @@ std::shared_ptr<const StringTable> sharedStrings() {
 
 }  // namespace
 
-std::optional<SettingsStore> openExtensionSettings() {
-  return SettingsStore::open(platform::openSharedSuite(kMenuReadWait));
+std::optional<SettingsStore> openExtensionSettings(platform::SystemLog& log) {
+  try {
+    return SettingsStore(platform::openSharedSuite(kMenuReadWait));
+  } catch (const platform::Failure& failure) {
+    log.error(std::string("settings: ") + failure.what());
+    return std::nullopt;
+  }
 }
 
 DispatcherServices systemDispatcherServices(std::shared_ptr<platform::SystemLog> log, std::shared_ptr<HostServices> host,
-                                            std::shared_ptr<platform::Scheduler> scheduler) {
+                                            std::shared_ptr<platform::Scheduler> scheduler,
+                                            platform::LaunchContexts launchContexts) {
   DispatcherServices services;
   services.files = platform::systemFileOperations();
   services.notifications = platform::sessionBusNotifications(log);
   services.fileManager = platform::sessionFileManager(log, scheduler);
-  services.launcher = platform::desktopLauncher();
+  services.launcher = platform::desktopLauncher(std::move(launchContexts));
   services.apps = std::make_shared<WorkspaceAppLocator>(platform::systemWorkspace());
   services.log = std::move(log);
   services.scheduler = std::move(scheduler);

@@ -10,6 +10,7 @@
 #include "nimbra/extension/NewItemCreator.h"
 #include "nimbra/extension/SelectedItem.h"
 #include "nimbra/extension/Zipper.h"
+#include "nimbra/platform/Failure.h"
 #include "nimbra/platform/PathNames.h"
 
 namespace nimbra::extension {
@@ -51,22 +52,23 @@ void fail(const Services& s, const std::string& message) {
   s->scheduler->onMain([s] { s->host->beep(); });
 }
 
-// The pending value is stored already: the signal, then the app, so that a freshly
-// launched app finds the value and a running one hears of it.
-void handOff(const Services& s, std::string_view notification) {
-  s->notifications->post(notification);
-  if (auto error = s->launcher->openCompanionApp()) fail(s, "open companion app: " + *error);
-}
-
-// Stores a pending value for the companion app; a failed write ends the hand-off.
-template <class Store>
-bool storePending(const Services& s, const std::string& context, Store store) {
+// Hands a request that needs a window to the companion app, launched on the main
+// loop in the host's context. A value the store refuses ends the hand-off.
+void handOffToApp(const Services& s, const std::string& context, const handOff::Request& request,
+                  std::optional<SettingsStore>& settings) {
+  const auto openApp = [s] {
+    s->scheduler->onMain([s] {
+      try {
+        s->launcher->openCompanionApp();
+      } catch (const platform::Failure& failure) {
+        fail(s, std::string("open companion app: ") + failure.what());
+      }
+    });
+  };
   try {
-    store();
-    return true;
+    handOff::send(request, settings ? &*settings : nullptr, *s->notifications, openApp);
   } catch (const SettingsStore::WriteFailed& error) {
     fail(s, context + ": " + error.what());
-    return false;
   }
 }
 
@@ -94,7 +96,7 @@ void createInFolder(const Services& s, const NewItem& item, const fs::path& fold
     return fail(s, "create " + item.id + ": " + error.what());
   }
   s->scheduler->onMain([s, created, rename] {
-    s->fileManager->reveal(created);
+    s->fileManager->reveal({created});
     if (!rename) return;
     if (s->host->mayPressKeys()) return renameAttempt(s, created, 1);
     s->log->info("rename: no permission to post events yet");
@@ -116,12 +118,7 @@ void create(const Services& s, const std::string& itemID, const std::optional<fs
     }
   }
   if (!entry) return fail(s, "no folder or item " + itemID);
-  if (entry->kind.is<NewItemKind::Alias>()) {
-    if (storePending(s, "alias", [&] { settings->setPendingAliasFolder(*folder); })) {
-      handOff(s, handOff::makeAlias);
-    }
-    return;
-  }
+  if (entry->kind.is<NewItemKind::Alias>()) return handOffToApp(s, "alias", handOff::MakeAlias{*folder}, settings);
   createInFolder(s, *entry, *folder, settings->boolForKey(settingsKey::renameNewItems));
 }
 
@@ -132,7 +129,7 @@ void zip(const Services& s, const std::vector<fs::path>& items) {
     for (const auto& item : archive.leftOut) names += (names.empty() ? "" : ", ") + item.string();
     s->log->info("send to zip: left out what a zip archive cannot hold: " + names);
   }
-  s->scheduler->onMain([s, location = archive.location] { s->fileManager->reveal(location); });
+  s->scheduler->onMain([s, location = archive.location] { s->fileManager->reveal({location}); });
 }
 
 void send(const Services& s, SendToAction action, const std::vector<fs::path>& items) {
@@ -163,7 +160,11 @@ void openWith(const Services& s, const std::string& bundleID, const std::vector<
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(std::move(folder));
   }
   s->scheduler->inBackground([s, bundleID, folders = std::move(folders), app = *app] {
-    if (auto error = s->launcher->open(folders, app)) fail(s, "open with " + bundleID + ": " + *error);
+    try {
+      s->launcher->open(folders, app);
+    } catch (const platform::Failure& failure) {
+      fail(s, "open with " + bundleID + ": " + failure.what());
+    }
   });
 }
 
@@ -178,18 +179,11 @@ void performInBackground(const Services& s, const MenuAction& action, const std:
                      return s->scheduler->inBackground([s, action = sendTo.action, items] { send(s, action, items); });
                    }
                    if (!settings) return fail(s, "send to folder: no settings store");
-                   if (storePending(s, "send to folder", [&] { settings->setPendingTransferItems(items); })) {
-                     handOff(s, handOff::transfer);
-                   }
+                   handOffToApp(s, "send to folder", handOff::Transfer{items}, settings);
                  },
                  [&](const MenuAction::OpenWith& open) { openWith(s, open.bundleID, itemsOf(target, selection)); },
                  [&](const auto&) {  // customize, finishSetup
-                   if (settings && !storePending(s, "open preferences", [&] {
-                         settings->setBool(settingsKey::pendingOpenPreferences, true);
-                       })) {
-                     return;
-                   }
-                   handOff(s, handOff::openPreferences);
+                   handOffToApp(s, "open preferences", handOff::OpenPreferences{}, settings);
                  },
              },
              action.value);
@@ -213,8 +207,6 @@ void ActionDispatcher::perform(const MenuAction& action, std::optional<fs::path>
   picks_->push([s = services_, action, target = std::move(target), selection = std::move(selection),
                  settings = std::move(settings)]() mutable { performInBackground(s, action, target, selection, settings); });
 }
-
-void ActionDispatcher::fail(const std::string& message) const { extension::fail(services_, message); }
 
 std::optional<fs::path> targetFolder(const std::optional<fs::path>& target, const std::vector<fs::path>& selection,
                                      const platform::FileOperations& files) {

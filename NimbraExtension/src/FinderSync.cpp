@@ -89,17 +89,4 @@ void FinderSync::perform(const MenuAction& action, std::optional<std::filesystem
   dispatcher_.perform(action, std::move(target), std::move(selection), source_->settings());
 }
 
-void FinderSync::picked(long tag, std::optional<std::filesystem::path> target,
-                        std::vector<std::filesystem::path> selection) {
-  scheduler_->onMain([actions = actions_, dispatcher = dispatcher_, settings = source_->settings(), tag,
-                      target = std::move(target), selection = std::move(selection)]() mutable {
-    const auto count = static_cast<long>(actions->size());
-    if (tag < 0 || tag >= count) {
-      return dispatcher.fail("menu tag " + std::to_string(tag) + " out of range (" + std::to_string(count) + " actions)");
-    }
-    dispatcher.perform((*actions)[static_cast<std::size_t>(tag)], std::move(target), std::move(selection),
-                       std::move(settings));
-  });
-}
-
 }  // namespace nimbra::extension

@@ -96,7 +96,7 @@ void run(const fs::path& program, const std::vector<std::string>& args, const fs
   try {
     files.createFile(log, {});
   } catch (...) {
-    return completion(std::make_exception_ptr(ZipFailed(-1, "no log file")), {});
+    return completion(std::current_exception(), {});
   }
   auto remove = [&files, log] {
     try {

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "nimbra/extension/MenuRendering.h"
 
 namespace nimbra::cli {
 namespace {
@@ -70,18 +71,15 @@ struct JsonHost {
 
 }  // namespace
 
-std::string printMenu(extension::FinderSync& sync, MenuKind kind, std::span<const extension::SelectedItem> selection,
-                      bool json) {
+std::string printMenu(std::span<const MenuNode> nodes, bool json) {
+  std::vector<MenuAction> actions;
   if (json) {
     JsonHost host;
-    const auto menu = sync.menu(kind, selection, host);
-    return (menu ? *menu : Json::array()).dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+    return extension::render(host, nodes, actions).dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
   }
   TextHost host;
   std::string out;
-  if (const auto menu = sync.menu(kind, selection, host)) {
-    for (const auto& line : *menu) out += line + "\n";
-  }
+  for (const auto& line : extension::render(host, nodes, actions)) out += line + "\n";
   return out;
 }
 

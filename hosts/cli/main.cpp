@@ -13,6 +13,7 @@
 #include "CommandLineHost.h"
 #include "MenuPrinter.h"
 #include "nimbra/extension/FinderSync.h"
+#include "nimbra/extension/MenuRendering.h"
 #include "nimbra/extension/linux/SystemServices.h"
 #include "nimbra/platform/linux/JournalLog.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
@@ -37,16 +38,21 @@ int pick(const cli::Arguments& args, const std::vector<extension::SelectedItem>&
   auto scheduler = platform::mainLoopScheduler();
   auto host = std::make_shared<cli::CommandLineHost>();
   auto log = std::make_shared<cli::EchoingLog>(platform::journalLog("extension"), args.verbose);
-  extension::FinderSync sync(extension::openExtensionSettings(), extension::systemExtensionEnvironment(),
+  extension::FinderSync sync(extension::openExtensionSettings(*log), extension::systemExtensionEnvironment(),
                              extension::systemDispatcherServices(log, host, scheduler));
+  std::vector<MenuAction> actions;
   SilentMenu silent;
-  sync.menu(args.kind, selection, silent);
+  extension::render(silent, sync.menuNodes(args.kind, selection), actions);
+  if (*args.pick < 0 || *args.pick >= static_cast<long>(actions.size())) {
+    log->error("menu tag " + std::to_string(*args.pick) + " out of range (" + std::to_string(actions.size()) + " actions)");
+    return 1;
+  }
 
   std::optional<std::filesystem::path> target;
   if (args.target) target = *args.target;
   std::vector<std::filesystem::path> selected;
   for (const auto& item : selection) selected.push_back(item.url);
-  sync.picked(*args.pick, std::move(target), std::move(selected));
+  sync.perform(actions[static_cast<std::size_t>(*args.pick)], std::move(target), std::move(selected));
   scheduler->runUntilIdle();
   return host->failed() ? 1 : 0;
 }
@@ -68,9 +74,9 @@ int main(int argc, char** argv) {
   if (args->pick) return pick(*args, selection);
 
   auto log = platform::journalLog("extension");
-  extension::FinderSync sync(extension::openExtensionSettings(), extension::systemExtensionEnvironment(),
+  extension::FinderSync sync(extension::openExtensionSettings(*log), extension::systemExtensionEnvironment(),
                              extension::systemDispatcherServices(log, std::make_shared<cli::CommandLineHost>(),
                                                                  platform::mainLoopScheduler()));
-  std::cout << cli::printMenu(sync, args->kind, selection, args->json);
+  std::cout << cli::printMenu(sync.menuNodes(args->kind, selection), args->json);
   return 0;
 }

@@ -106,10 +106,11 @@ NautilusExtension::NautilusExtension() : state_(std::make_shared<State>()) {
   state_->scheduler->inBackground([state = std::weak_ptr<State>(state_)] {
     const auto s = state.lock();
     if (!s) return;
-    auto settings = extension::openExtensionSettings();
+    auto settings = extension::openExtensionSettings(*s->log);
     auto environment = extension::systemExtensionEnvironment(s->scheduler);
     environment.extensionSwitch = s->extensionSwitch;
-    auto services = extension::systemDispatcherServices(s->log, s->host, s->scheduler);
+    auto services = extension::systemDispatcherServices(s->log, s->host, s->scheduler,
+                                                        [host = s->host] { return host->launchContext(); });
     auto locator = environment.locator;
     auto sync = std::make_shared<extension::FinderSync>(std::move(settings), std::move(environment), std::move(services));
     sync->warmUp();

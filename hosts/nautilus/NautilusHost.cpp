@@ -9,6 +9,7 @@ namespace nimbra::nautilus {
 struct NautilusHost::Gtk {
   void* (*displayGetDefault)();
   void (*displayBeep)(void* display);
+  GAppLaunchContext* (*displayLaunchContext)(void* display);
   void* (*activeWindow)(void* application);
   int (*windowIsActive)(void* window);
   void* (*focus)(void* window);
@@ -18,13 +19,14 @@ struct NautilusHost::Gtk {
     static const Gtk gtk{
         reinterpret_cast<void* (*)()>(::dlsym(RTLD_DEFAULT, "gdk_display_get_default")),
         reinterpret_cast<void (*)(void*)>(::dlsym(RTLD_DEFAULT, "gdk_display_beep")),
+        reinterpret_cast<GAppLaunchContext* (*)(void*)>(::dlsym(RTLD_DEFAULT, "gdk_display_get_app_launch_context")),
         reinterpret_cast<void* (*)(void*)>(::dlsym(RTLD_DEFAULT, "gtk_application_get_active_window")),
         reinterpret_cast<int (*)(void*)>(::dlsym(RTLD_DEFAULT, "gtk_window_is_active")),
         reinterpret_cast<void* (*)(void*)>(::dlsym(RTLD_DEFAULT, "gtk_root_get_focus")),
         reinterpret_cast<int (*)(void*, const char*, GVariant*)>(::dlsym(RTLD_DEFAULT, "gtk_widget_activate_action_variant")),
     };
-    const bool complete = gtk.displayGetDefault && gtk.displayBeep && gtk.activeWindow && gtk.windowIsActive &&
-                          gtk.focus && gtk.activateAction;
+    const bool complete = gtk.displayGetDefault && gtk.displayBeep && gtk.displayLaunchContext && gtk.activeWindow &&
+                          gtk.windowIsActive && gtk.focus && gtk.activateAction;
     return complete ? &gtk : nullptr;
   }
 };
@@ -34,6 +36,11 @@ NautilusHost::NautilusHost() : gtk_(Gtk::find()) {}
 void NautilusHost::beep() {
   if (!gtk_) return;
   if (void* display = gtk_->displayGetDefault()) gtk_->displayBeep(display);
+}
+
+platform::GObjectPtr<GAppLaunchContext> NautilusHost::launchContext() const {
+  void* display = gtk_ ? gtk_->displayGetDefault() : nullptr;
+  return platform::GObjectPtr<GAppLaunchContext>(display ? gtk_->displayLaunchContext(display) : nullptr);
 }
 
 bool NautilusHost::mayPressKeys() { return gtk_ != nullptr; }

@@ -1,13 +1,14 @@
 #pragma once
-// What Nautilus offers a pick, found in the running process: its display's beep,
-// its windows and the rename of its view. GTK is looked up at run time (Nautilus
-// has it loaded), so the module links no GTK of its own; without one (a test
-// loading the module) there is no beep and no rename.
+// What Nautilus offers a pick, found in the running process: its display's beep and
+// launch context, its windows and the rename of its view. GTK is looked up at run
+// time (Nautilus has it loaded), so the module links no GTK of its own; without one
+// (a test loading the module) there is no beep, no launch context and no rename.
 
 #include <filesystem>
 #include <vector>
 
 #include "nimbra/extension/HostServices.h"
+#include "nimbra/platform/linux/GioSupport.h"
 
 namespace nimbra::nautilus {
 
@@ -22,6 +23,9 @@ class NautilusHost final : public extension::HostServices {
   bool fileManagerIsFrontmost() override;
   std::vector<std::filesystem::path> selectedItems() override { return selection_; }
   void pressRename() override;
+  // The display's context for launching an application from a pick (a startup id on
+  // X11, an activation token on Wayland); nothing without GTK. Main thread.
+  platform::GObjectPtr<GAppLaunchContext> launchContext() const;
 
   // The provider is asked for items on every selection change: the last selection
   // it saw is Nautilus's current one. Main thread only, like every call here.

@@ -67,7 +67,7 @@ TEST_F(ActionDispatcherTest, RenameIsPressedOnlyWithTheNewItemAloneSelectedInThe
   scheduler->runBackground();
   scheduler->runMain();
   const auto created = folder_ / "New Text Document 2.txt";
-  host->selection = {folder_ / "other", created};
+  host->selection = {created, folder_ / "other"};  // not alone
   ASSERT_TRUE(scheduler->fireNextTimer());
   host->selection = {folder_ / "." / "New Text Document 2.txt"};
   host->frontmost = false;
@@ -128,7 +128,7 @@ TEST_F(ActionDispatcherTest, FailuresAreLoggedWithTheirMessageAndABeep) {
   perform(SendTo{SendToAction::otherFolder}, folder_.path(), {}, /*withStore=*/false);
   perform(OpenWith{"com.example.Missing"}, folder_.path());
   perform(OpenWith{"dev.zed.Zed"}, std::nullopt);
-  launcher->openError = "Failed to execute child process";
+  launcher->openError = ENOENT;
   perform(OpenWith{"dev.zed.Zed"}, folder_.path());
   perform(SendTo{SendToAction::documents}, std::nullopt, {folder_ / "a.txt"});  // no Documents folder
   store_.save(std::vector<NewItem>{{"broken", NewItemKind::Bundled{"blank.nothing"}, "docx", std::nullopt, std::nullopt, true, false}});
@@ -142,7 +142,7 @@ TEST_F(ActionDispatcherTest, FailuresAreLoggedWithTheirMessageAndABeep) {
                                               "send to: nothing selected", "send to folder: no settings store",
                                               "open with com.example.Missing: app or items missing",
                                               "open with dev.zed.Zed: app or items missing",
-                                              "open with dev.zed.Zed: Failed to execute child process",
+                                              "open with dev.zed.Zed: launch /apps/zed.desktop: No such file or directory",
                                               "send to documents:", "create broken:"}));
   EXPECT_EQ(host->beeps, 10);
   EXPECT_TRUE(notifications->posted.empty());
@@ -170,9 +170,9 @@ TEST_F(ActionDispatcherTest, HandOffsStoreThePendingValueThenPostThenOpenTheApp)
   perform(Create{"alias"}, folder_.path());
   perform(SendTo{SendToAction::otherFolder}, folder_.path());
   perform(MenuAction::Customize{}, std::nullopt);
-  EXPECT_EQ(log->errors(), (std::vector<std::string>{"alias: cannot store \"pendingAliasFolder\"",
-                                                     "send to folder: cannot store \"pendingTransferItems\"",
-                                                     "open preferences: cannot store \"pendingOpenPreferences\""}));
+  EXPECT_EQ(log->errors(), (std::vector<std::string>{"alias: cannot store \"pendingAliasFolder\": Read-only file system",
+                                                     "send to folder: cannot store \"pendingTransferItems\": Read-only file system",
+                                                     "open preferences: cannot store \"pendingOpenPreferences\": Read-only file system"}));
   EXPECT_EQ(launcher->companionOpens, 4);
   EXPECT_EQ(host->beeps, 3);
 }

@@ -5,12 +5,14 @@
 
 #include <memory>
 
+#include "FakeDesktop.h"
 #include "FakeSystemLog.h"
 #include "FakeWorkspace.h"
 #include "FileTesting.h"
 #include "ManualScheduler.h"
 #include "nimbra/StringTable.h"
 #include "nimbra/extension/ActionDispatcher.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::testing {
 
@@ -31,22 +33,6 @@ class FakeHost final : public extension::HostServices {
   void pressRename() override { ++renames; }
 };
 
-struct FakeFileManager final : platform::FileManager {
-  std::vector<std::filesystem::path> revealed;
-  void reveal(const std::filesystem::path& item) override { revealed.push_back(item); }
-};
-
-struct FakeNotifications final : platform::Notifications {
-  std::vector<std::string> posted;
-  // Called at each post, before it is recorded: a test looks at other fakes then.
-  std::function<void(std::string_view name)> onPost;
-
-  void post(std::string_view name) override {
-    if (onPost) onPost(name);
-    posted.emplace_back(name);
-  }
-};
-
 struct FakeLauncher final : platform::Launcher {
   struct Opened {
     std::vector<std::filesystem::path> folders;
@@ -55,17 +41,16 @@ struct FakeLauncher final : platform::Launcher {
   };
   std::vector<Opened> opened;
   int companionOpens = 0;
-  std::optional<std::string> openError;  // nothing: success
+  std::optional<int> openError;  // nothing: success
   std::function<void()> onOpenCompanionApp;
 
-  std::optional<std::string> open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) override {
+  void open(const std::vector<std::filesystem::path>& folders, const AppLocation& app) override {
     opened.push_back({folders, app});
-    return openError;
+    if (openError) platform::fail(platform::Operation::launch, *openError, app.url);
   }
-  std::optional<std::string> openCompanionApp() override {
+  void openCompanionApp() override {
     if (onOpenCompanionApp) onOpenCompanionApp();
     ++companionOpens;
-    return std::nullopt;
   }
 };
 

@@ -8,6 +8,7 @@
 #include "RecordingFileOperations.h"
 #include "nimbra/StringTable.h"
 #include "nimbra/platform/FileOperations.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::extension::NewItemCreator {
 namespace {
@@ -90,7 +91,7 @@ TEST_F(NewItemCreatorTest, AFailedPermissionChangeRemovesTheNewFile) {
   try {
     create(builtIn("sh"), folder, system_clock::now(), {strings, context.templatesFolder, recording});
     ADD_FAILURE() << "expected the permission error";
-  } catch (const fs::filesystem_error& e) {
+  } catch (const platform::Failure& e) {
     EXPECT_EQ(e.code().value(), EPERM);
   }
   EXPECT_EQ(recording.operations, (std::vector<std::string>{"createFile", "setPermissions", "removeItem"}));

@@ -67,9 +67,6 @@ class ActionDispatcher {
   void perform(const MenuAction& action, std::optional<std::filesystem::path> target,
                std::vector<std::filesystem::path> selection, std::optional<SettingsStore> settings) const;
 
-  // Logs the message at error level, then beeps on the main loop.
-  void fail(const std::string& message) const;
-
  private:
   std::shared_ptr<const DispatcherServices> services_;
   std::shared_ptr<platform::SerialQueue> picks_;

@@ -1,8 +1,10 @@
 #pragma once
 // The extension's principal object: answers the file manager's menu requests and
-// carries out picks. Host-neutral: a host translates its own calls into these and
-// renders with its own item type. Call it on the host's main loop: a menu request
-// is served from what is cached, and everything slow runs in the background.
+// carries out picks. Host-neutral: a host translates its own calls into these,
+// renders the tree with its own item type (MenuRendering.h) and binds each item to
+// its action, with the folder and selection of its menu. Call it on the host's main
+// loop: a menu request is served from what is cached, and everything slow runs in
+// the background.
 
 #include <filesystem>
 #include <memory>
@@ -17,7 +19,6 @@
 #include "nimbra/SettingsStore.h"
 #include "nimbra/extension/ActionDispatcher.h"
 #include "nimbra/extension/MenuBuilder.h"
-#include "nimbra/extension/MenuRendering.h"
 #include "nimbra/extension/SelectedItem.h"
 #include "nimbra/platform/ExtensionSwitch.h"
 
@@ -45,20 +46,6 @@ class FinderSync {
   // nothing while the user has the menus switched off.
   std::vector<MenuNode> menuNodes(MenuKind kind, std::span<const SelectedItem> selection) const;
 
-  // Builds and renders a menu with the host's item type; keeps its actions for
-  // `picked`. Nothing (and the kept actions unchanged) when the tree is empty. A
-  // host that binds each item to the action it receives in addAction calls
-  // `perform` with it instead.
-  template <MenuRenderHost Host>
-  std::optional<typename Host::Menu> menu(MenuKind kind, std::span<const SelectedItem> selection, Host& host) {
-    const auto nodes = menuNodes(kind, selection);
-    if (nodes.empty()) return std::nullopt;
-    std::vector<MenuAction> rendered;
-    auto result = render(host, std::span<const MenuNode>(nodes), rendered);
-    *actions_ = std::move(rendered);
-    return result;
-  }
-
   // Builds the container and items menus once in the background, so the caches
   // are warm before the first right-click; renders nothing.
   void warmUp();
@@ -68,21 +55,12 @@ class FinderSync {
   void perform(const MenuAction& action, std::optional<std::filesystem::path> target,
                std::vector<std::filesystem::path> selection);
 
-  // The user picked the leaf with this tag in the last rendered menu. The host reads
-  // its targeted folder and selection at once; the tag is looked up on a later turn
-  // of the main loop.
-  void picked(long tag, std::optional<std::filesystem::path> target, std::vector<std::filesystem::path> selection);
-
-  const std::vector<MenuAction>& actions() const { return *actions_; }
-
  private:
   class MenuSource;
 
   std::shared_ptr<MenuSource> source_;  // shared with the warm-up
   std::shared_ptr<platform::Scheduler> scheduler_;
   ActionDispatcher dispatcher_;
-  // The last rendered menu's actions, read by picks on a later turn.
-  std::shared_ptr<std::vector<MenuAction>> actions_ = std::make_shared<std::vector<MenuAction>>();
 };
 
 }  // namespace nimbra::extension

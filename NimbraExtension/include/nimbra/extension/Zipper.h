@@ -20,7 +20,7 @@ class ProcessRunner;
 namespace nimbra::extension::Zipper {
 
 // The archiver failed: its exit status and the start of what it wrote to its
-// error stream; status -1 when its log file could not be set up.
+// error stream.
 struct ZipFailed : std::exception {
   int status;
   std::string output;
