@@ -5,6 +5,7 @@
 
 #include "Updater.h"
 #include "app/AppController.h"
+#include "app/BringForward.h"
 #include "app/Appearance.h"
 #include "app/SingleInstance.h"
 
@@ -16,11 +17,12 @@ int main(int argc, char** argv) {
 
   nimbra::app::SingleInstance instance;
   if (!instance.claim()) return 0;
+  nimbra::app::useActivationToken(nimbra::app::SingleInstance::launchToken());
   nimbra::app::appearance::followDesktop();
 
   nimbra::app::AppController controller(nimbra::app::AppServices::system());
   QObject::connect(&instance, &nimbra::app::SingleInstance::activated, &controller,
-                   [&controller] { controller.mainWindow().bringForward(); });
+                   &nimbra::app::AppController::activate);
   auto& updater = nimbra::updates::Updater::shared();
   QObject::connect(&controller, &nimbra::app::AppController::checkForUpdates, &updater,
                    &nimbra::updates::Updater::checkForUpdates);

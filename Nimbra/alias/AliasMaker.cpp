@@ -9,9 +9,12 @@
 
 #include "app/Alerts.h"
 #include "app/AppServices.h"
+#include "app/BringForward.h"
 #include "app/EmbeddedChooser.h"
+#include "app/ErrorWords.h"
 #include "nimbra/Alias.h"
 #include "nimbra/NumberedNames.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::app {
 namespace {
@@ -42,35 +45,25 @@ class AnyItemChooser : public QFileDialog {
 
 }  // namespace
 
-void runAliasMaker(const AppServices& services, QWidget* parent) {
-  auto store = services.openStore();
-  if (!store) return;
-  const auto folder = store->pendingAliasFolder();
-  if (!folder) return;
-  // Cleared before asking: a request is served once, whatever the user answers.
-  try {
-    store->setPendingAliasFolder(std::nullopt);
-  } catch (const SettingsStore::WriteFailed&) {
-  }
-
+void runAliasMaker(const std::filesystem::path& folder, const AppServices& services, QWidget* parent) {
   QDialog dialog(parent);
   dialog.setObjectName("aliasDialog");
   dialog.setWindowTitle("Make Alias");
   auto* layout = new QVBoxLayout(&dialog);
-  auto* text = new QLabel("Choose what the alias in “" + QString::fromStdString(lastComponent(*folder)) + "” should open", &dialog);
+  auto* text = new QLabel("Choose what the alias in “" + QString::fromStdString(lastComponent(folder)) + "” should open", &dialog);
   text->setObjectName("message");
   layout->addWidget(text);
   auto* chooser = new AnyItemChooser(&dialog, "Make Alias");
-  chooser->setDirectory(QString::fromStdString(folder->string()));
+  chooser->setDirectory(QString::fromStdString(folder.string()));
   embedChooser(dialog, *layout, *chooser);
   dialog.resize(720, 480);
-  if (dialog.exec() != QDialog::Accepted || chooser->selectedFiles().isEmpty()) return;
+  if (execInFront(dialog) != QDialog::Accepted || chooser->selectedFiles().isEmpty()) return;
 
   const std::filesystem::path target = chooser->selectedFiles().front().toStdString();
   try {
-    services.reveal({makeAlias(target, *folder, *services.files)});
-  } catch (const std::exception& error) {
-    warn(parent, "Couldn't make the alias", QString::fromStdString(error.what()));
+    services.fileManager->reveal({makeAlias(target, folder, *services.files)});
+  } catch (const platform::Failure& failure) {
+    warn(parent, "Couldn't make the alias", inWords(failure));
   }
 }
 

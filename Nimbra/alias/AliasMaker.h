@@ -1,7 +1,8 @@
 #pragma once
-// Serves New ▸ Alias: takes the folder the extension left in the shared settings
-// (clearing it before asking), asks what the alias should open (a file or a folder),
-// makes "X alias" there and shows it in the file manager.
+// Serves New ▸ Alias: asks what the alias in the folder should open (a file or a
+// folder), makes "X alias" there and shows it in the file manager.
+
+#include <filesystem>
 
 class QWidget;
 
@@ -9,7 +10,6 @@ namespace nimbra::app {
 
 struct AppServices;
 
-// Does nothing when nothing is pending or the settings cannot be reached.
-void runAliasMaker(const AppServices& services, QWidget* parent);
+void runAliasMaker(const std::filesystem::path& folder, const AppServices& services, QWidget* parent);
 
 }  // namespace nimbra::app

@@ -2,9 +2,10 @@
 
 #include <QMessageBox>
 #include <QPushButton>
-#include <system_error>
 
+#include "ErrorWords.h"
 #include "nimbra/platform/ExtensionSwitch.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::app {
 
@@ -27,13 +28,17 @@ bool confirm(QWidget* parent, const QString& name, const QString& message, const
   return ask.clickedButton() == yes;
 }
 
+void warnSwitchNotSaved(QWidget* parent, bool on, const std::exception& error, const QString& whatNow) {
+  warn(parent, on ? "Couldn't turn on Nimbra" : "Couldn't turn off Nimbra",
+       "Nimbra couldn't save its switch. " + inWords(error) + (whatNow.isEmpty() ? "" : " " + whatNow));
+}
+
 bool setMenusSwitch(platform::ExtensionSwitch& menus, bool on, QWidget* parent) {
   try {
     menus.setOn(on);
     return true;
-  } catch (const std::system_error& error) {
-    warn(parent, on ? "Couldn't turn on Nimbra" : "Couldn't turn off Nimbra",
-         QString("Nimbra couldn't save its switch: %1.").arg(QString::fromStdString(error.code().message())));
+  } catch (const platform::Failure& failure) {
+    warnSwitchNotSaved(parent, on, failure);
     return false;
   }
 }

@@ -1,15 +1,24 @@
 #include "AppController.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include "Alerts.h"
+#include "BringForward.h"
 #include "alias/AliasMaker.h"
-#include "nimbra/HandOff.h"
 #include "preferences/PreferencesWindow.h"
 #include "transfer/TransferPicker.h"
 #include "uninstall/Uninstaller.h"
 
 namespace nimbra::app {
+namespace {
+
+template <class... Fs>
+struct Overloaded : Fs... {
+  using Fs::operator()...;
+};
+
+}  // namespace
 
 AppController::AppController(AppServices services, QObject* parent)
     : QObject(parent), services_(std::move(services)), window_(services_) {
@@ -21,43 +30,49 @@ AppController::AppController(AppServices services, QObject* parent)
 AppController::~AppController() = default;
 
 void AppController::start() {
-  window_.bringForward();
-  listener_.listen(handOff::openPreferences, [this] { servePreferences(services_.openStore()); });
+  bringForward(window_);
+  for (const auto name : handOff::requests) {
+    services_.notifications->listen(name, [self = QPointer(this), name] {
+      if (!self) return;
+      auto store = self->services_.openStore();
+      if (const auto request = handOff::received(name, store ? &*store : nullptr)) {
+        // Served on a later turn: the bus's callback is not the place for a modal window.
+        QTimer::singleShot(0, self, [self, request = *request] { self->serve(request); });
+      }
+    });
+  }
   auto store = services_.openStore();
-  const bool storeAvailable = store.has_value();
-  if (store && store->boolForKey(settingsKey::pendingOpenPreferences)) servePreferences(std::move(store));
-  // Served on a later turn of the event loop, once the bus has delivered the signal.
-  listener_.listen(handOff::makeAlias, [this] { QTimer::singleShot(0, this, &AppController::serveAlias); });
-  listener_.listen(handOff::transfer, [this] { QTimer::singleShot(0, this, &AppController::serveTransfer); });
-  serveAlias();
-  serveTransfer();
-  if (!storeAvailable) {
+  if (!store) {
     warn(&window_, "Nimbra is misconfigured",
          "Nimbra can't reach its shared settings store. This usually means the app needs to be reinstalled. Settings "
          "won't sync between the app and the Files extension until this is fixed.");
+    return;
   }
+  for (const auto& request : handOff::takePending(*store)) serve(request);
 }
 
-void AppController::servePreferences(std::optional<SettingsStore> store) {
-  if (store) {
-    try {
-      store->setBool(settingsKey::pendingOpenPreferences, false);
-    } catch (const SettingsStore::WriteFailed&) {
-      // Shown anyway: the request was heard.
-    }
-  }
-  QTimer::singleShot(0, this, &AppController::showPreferences);
+void AppController::serve(const handOff::Request& request) {
+  std::visit(Overloaded{
+                 [this](const handOff::OpenPreferences&) { QTimer::singleShot(0, this, &AppController::showPreferences); },
+                 [this](const handOff::MakeAlias& alias) { runAliasMaker(alias.folder, services_, &window_); },
+                 [this](const handOff::Transfer& transfer) { runTransferPicker(transfer.items, services_, &window_); },
+             },
+             request);
 }
 
-void AppController::serveAlias() { runAliasMaker(services_, &window_); }
-
-void AppController::serveTransfer() { runTransferPicker(services_, &window_); }
+void AppController::activate(const QString& activationToken) {
+  useActivationToken(activationToken);
+  if (auto* modal = QApplication::activeModalWidget()) return bringForward(*modal);
+  if (requested_ && requested_->isVisible()) return bringForward(*requested_);
+  bringForward(window_);
+}
 
 void AppController::showPreferences() {
   if (!preferences_) {
     preferences_ = std::make_unique<preferences::PreferencesWindow>(preferences::PreferencesServices::system(services_.openStore));
   }
-  preferences_->bringForward();
+  requested_ = preferences_.get();
+  bringForward(*preferences_);
 }
 
 }  // namespace nimbra::app

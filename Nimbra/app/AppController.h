@@ -4,11 +4,12 @@
 // notification) or launches it (the value found pending at start).
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 #include "AppServices.h"
-#include "HandOffListener.h"
 #include "MainWindow.h"
+#include "nimbra/HandOff.h"
 
 namespace nimbra::preferences { class PreferencesWindow; }
 
@@ -21,28 +22,29 @@ class AppController : public QObject {
   explicit AppController(AppServices services, QObject* parent = nullptr);
   ~AppController() override;
 
-  // In this order: listen for "openPreferences"; serve a pending preferences request;
-  // listen for "makeAlias" and "transfer"; serve a pending alias, then a pending
-  // transfer; warn when the shared settings cannot be reached.
+  // Listens for the extension's requests, serves those left pending (the
+  // preferences, an alias, a transfer), then warns when the shared settings cannot
+  // be reached.
   void start();
 
   MainWindow& mainWindow() { return window_; }
   // The one preferences window, made on first use and then brought forward as it was.
   void showPreferences();
-  void serveAlias();
-  void serveTransfer();
+  void serve(const handOff::Request& request);
+  // Another launch asked the app to come forward (with the desktop's activation
+  // token, when it had one): the window of the request being served comes forward,
+  // else the setup window.
+  void activate(const QString& activationToken);
 
  signals:
   void checkForUpdates();
 
  private:
-  // Clears the pending request in `store` (when there is one), then shows the preferences.
-  void servePreferences(std::optional<SettingsStore> store);
-
   AppServices services_;
   MainWindow window_;
-  HandOffListener listener_;
   std::unique_ptr<preferences::PreferencesWindow> preferences_;
+  // The window the last request showed, while it is open.
+  QPointer<QWidget> requested_;
 };
 
 }  // namespace nimbra::app

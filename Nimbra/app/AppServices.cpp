@@ -1,44 +1,58 @@
+// GLib's headers first: Qt's keyword macros (signals, slots) would break them.
+#include "nimbra/platform/linux/MainLoopScheduler.h"
+#include "nimbra/platform/linux/ModulePresence.h"
+#include "nimbra/platform/linux/SessionBusNotifications.h"
+#include "nimbra/platform/linux/SessionFileManager.h"
+#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
+
 #include "AppServices.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCall>
-#include <QProcess>
 #include <QSettings>
-#include <QStringList>
-#include <QUrl>
+#include <string>
+#include <vector>
 
 #include "Appearance.h"
-#include "nimbra/platform/DefaultsSuite.h"
-#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
+#include "nimbra/SetupState.h"
+#include "nimbra/platform/Failure.h"
+#include "nimbra/platform/SystemLog.h"
 
 namespace nimbra::app {
 namespace {
 
-// org.freedesktop.FileManager1.ShowItems, sent without waiting for the answer.
-void showItems(const std::vector<std::filesystem::path>& items) {
-  QStringList uris;
-  for (const auto& item : items) uris << QUrl::fromLocalFile(QString::fromStdString(item.string())).toString();
-  if (uris.isEmpty()) return;
-  auto call = QDBusMessage::createMethodCall("org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
-                                             "org.freedesktop.FileManager1", "ShowItems");
-  call << uris << QString();
-  QDBusConnection::sessionBus().asyncCall(call);
+// The app keeps no log: what goes wrong is shown to the user, or is of no consequence.
+class NoLog final : public platform::SystemLog {
+ public:
+  void info(std::string_view) override {}
+  void error(std::string_view) override {}
+};
+
+// Among the file managers we have an extension for, the one the user has.
+std::shared_ptr<platform::FileManagerPresence> presenceInUse() {
+  const std::vector<std::shared_ptr<platform::FileManagerPresence>> known = {platform::filesPresence(NIMBRA_FILES_MODULE)};
+  std::vector<std::string> desktopIDs;
+  for (const auto& presence : known) desktopIDs.push_back(presence->desktopID());
+  return known[fileManagerInUse(desktopIDs, platform::defaultFileManagerID(), platform::desktopEntryInstalled)];
 }
 
 }  // namespace
 
 AppServices AppServices::system() {
   AppServices services;
-  services.openStore = [] { return SettingsStore::open(platform::openSharedSuite()); };
+  services.openStore = []() -> std::optional<SettingsStore> {
+    try {
+      return SettingsStore(platform::openSharedSuite());
+    } catch (const platform::Failure&) {
+      return std::nullopt;
+    }
+  };
   services.files = platform::systemFileOperations();
   services.extensionSwitch = platform::userExtensionSwitch();
-  services.reveal = showItems;
+  services.fileManager = platform::sessionFileManager(std::make_shared<NoLog>(), platform::mainLoopScheduler());
+  services.notifications = platform::sessionBusListener();
+  services.presence = presenceInUse();
   services.sharedContainer = platform::sharedContainerPath();
   services.quit = [] { QCoreApplication::quit(); };
-  services.filesModule = NIMBRA_FILES_MODULE;
-  services.quitFiles = [] { QProcess::startDetached("nautilus", {"-q"}); };
   services.reducesMotion = appearance::reducesMotion;
   services.ownSettings = std::make_shared<QSettings>("ai.corvane.nimbra", "Nimbra");
   return services;

@@ -16,20 +16,14 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent) : QMainWind
   menu->addSeparator();
   menu->addAction("Uninstall Nimbra…", this, &MainWindow::uninstall);
   menu->addSeparator();
-  menu->addAction("Quit Nimbra", QKeySequence::Quit, this, &QWidget::close);
+  // The app, not this window: the preferences may be open too.
+  menu->addAction("Quit Nimbra", QKeySequence::Quit, this, [quit = services.quit] { quit(); });
 
   auto* setup = new SetupView(services, this);
   connect(setup, &SetupView::customizeMenus, this, &MainWindow::showPreferences);
   setCentralWidget(setup);
   // Sized to its content.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void MainWindow::bringForward() {
-  show();
-  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-  raise();
-  activateWindow();
 }
 
 }  // namespace nimbra::app

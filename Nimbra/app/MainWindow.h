@@ -14,9 +14,6 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(const AppServices& services, QWidget* parent = nullptr);
 
-  // Shown, raised and given the focus.
-  void bringForward();
-
  signals:
   void checkForUpdates();
   void uninstall();

@@ -18,10 +18,17 @@ bool SingleInstance::claim() {
   bus.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots);
   if (bus.registerService(kService)) return true;
   bus.unregisterObject(kPath);
-  bus.call(QDBusMessage::createMethodCall(kService, kPath, "ai.corvane.nimbra.App", "Activate"), QDBus::Block, 5000);
+  auto activate = QDBusMessage::createMethodCall(kService, kPath, "ai.corvane.nimbra.App", "Activate");
+  activate << launchToken();
+  bus.call(activate, QDBus::Block, 5000);
   return false;
 }
 
-void SingleInstance::Activate() { emit activated(); }
+QString SingleInstance::launchToken() {
+  const auto token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+  return token.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : token;
+}
+
+void SingleInstance::Activate(const QString& activationToken) { emit activated(activationToken); }
 
 }  // namespace nimbra::app

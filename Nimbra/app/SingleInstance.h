@@ -1,9 +1,11 @@
 #pragma once
 // One app per user session: the first instance owns the bus name "ai.corvane.nimbra";
 // a later launch asks it to come forward (its request, if any, is already in the
-// shared settings and announced by the extension) and ends.
+// shared settings and announced by the extension), handing over the desktop's
+// activation token it was launched with, and ends.
 
 #include <QObject>
+#include <QString>
 
 namespace nimbra::app {
 
@@ -18,12 +20,16 @@ class SingleInstance : public QObject {
   // there is no telling). Otherwise the running one has been asked to come forward.
   bool claim();
 
+  // The token the desktop launched this process with: XDG_ACTIVATION_TOKEN, or on
+  // GLib before 2.76 (which hands Wayland's token over as the startup id) DESKTOP_STARTUP_ID.
+  static QString launchToken();
+
  public slots:
-  Q_SCRIPTABLE void Activate();
+  Q_SCRIPTABLE void Activate(const QString& activationToken);
 
  signals:
   // Another launch asked this instance to come forward.
-  void activated();
+  void activated(const QString& activationToken);
 };
 
 }  // namespace nimbra::app

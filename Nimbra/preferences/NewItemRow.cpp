@@ -174,8 +174,11 @@ void NewItemRow::extEdited(const QString& text) {
 void NewItemRow::editTemplate() {
   const auto* kind = textKind(item_);
   if (!kind) return;
-  auto* editor = new TemplateEditor(qt(item_.ext), qt(kind->templateText),
-                                    [this](const QString& text) { actions_.setTemplate(text.toStdString()); }, window());
+  // The sheet outlives this row, which another writer's change or the desktop's style
+  // may rebuild: it saves through the entry's id, not through the row.
+  auto* editor = new TemplateEditor(
+      qt(item_.ext), qt(kind->templateText),
+      [setTemplate = actions_.setTemplate](const QString& text) { setTemplate(text.toStdString()); }, window());
   editor->open();
 }
 

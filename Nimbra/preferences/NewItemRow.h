@@ -27,6 +27,7 @@ class NewItemRow : public QWidget {
     std::function<void(const NewItem&)> change;
     // Absent for built-in entries, which cannot be deleted.
     std::function<void()> remove;
+    // Outlives the row: the template sheet may call it after the row is gone.
     std::function<void(const std::string&)> setTemplate;
   };
 

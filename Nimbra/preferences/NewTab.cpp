@@ -95,24 +95,12 @@ NewItemRow* NewTab::makeRow(const NewItem& item) {
   NewItemRow::Actions actions;
   actions.change = [this](const NewItem& edited) { change(edited); };
   if (!item.isBuiltIn) actions.remove = [this, item] { save_([&] { model_.removeCustomType(item); }); };
-  actions.setTemplate = [this, id = item.id](const std::string& text) {
-    const auto& items = model_.newItems();
-    const auto found = std::find_if(items.begin(), items.end(), [&](const NewItem& entry) { return entry.id == id; });
-    if (found == items.end()) return;
-    const auto index = static_cast<std::size_t>(found - items.begin());
-    save_([&] { model_.setTemplate(text, index); });
-  };
+  actions.setTemplate = [this, id = item.id](const std::string& text) { save_([&] { model_.setTemplate(text, id); }); };
   return new NewItemRow(item, services_, std::move(actions));
 }
 
 void NewTab::change(const NewItem& edited) {
-  save_([&] {
-    auto items = model_.newItems();
-    const auto found = std::find_if(items.begin(), items.end(), [&](const NewItem& entry) { return entry.id == edited.id; });
-    if (found == items.end()) return;
-    *found = edited;
-    model_.setNewItems(std::move(items));
-  });
+  save_([&] { model_.updateNewItem(edited); });
 }
 
 }  // namespace nimbra::preferences

@@ -41,11 +41,11 @@ void OpenWithTab::sync() {
   const int scrolled = list_->verticalScrollBar()->value();
   list_->clear();
   const auto& entries = model_.openWith();
-  for (std::size_t i = 0; i < entries.size(); ++i) list_->addRow(makeRow(i, entries[i]));
+  for (const auto& entry : entries) list_->addRow(makeRow(entry));
   list_->verticalScrollBar()->setValue(scrolled);
 }
 
-QWidget* OpenWithTab::makeRow(std::size_t index, const OpenWithEntry& entry) {
+QWidget* OpenWithTab::makeRow(const OpenWithEntry& entry) {
   auto* row = new QWidget;
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(8, 4, 8, 4);
@@ -57,14 +57,8 @@ QWidget* OpenWithTab::makeRow(std::size_t index, const OpenWithEntry& entry) {
   enabled->setObjectName("enabled");
   enabled->setChecked(entry.enabled);
   enabled->setEnabled(location.has_value());
-  connect(enabled, &Switch::clicked, this, [this, index](bool on) {
-    save_([&] {
-      auto entries = model_.openWith();
-      if (index >= entries.size()) return;
-      entries[index].enabled = on;
-      model_.setOpenWith(std::move(entries));
-    });
-  });
+  connect(enabled, &Switch::clicked, this,
+          [this, id = entry.bundleID](bool on) { save_([&] { model_.setOpenWithEnabled(id, on); }); });
   layout->addWidget(enabled);
 
   if (location) {
@@ -99,13 +93,7 @@ QWidget* OpenWithTab::makeRow(std::size_t index, const OpenWithEntry& entry) {
     remove->setObjectName("delete");
     remove->setAutoRaise(true);
     remove->setIcon(QIcon(services_.icons->image(MenuIcon::Symbol{"trash"}, app::appearance::isDark())));
-    connect(remove, &QToolButton::clicked, this, [this, id = entry.bundleID] {
-      save_([&] {
-        auto entries = model_.openWith();
-        std::erase_if(entries, [&](const OpenWithEntry& e) { return e.bundleID == id; });
-        model_.setOpenWith(std::move(entries));
-      });
-    });
+    connect(remove, &QToolButton::clicked, this, [this, id = entry.bundleID] { save_([&] { model_.removeApp(id); }); });
     layout->addWidget(remove);
   }
   return row;

@@ -42,13 +42,6 @@ PreferencesWindow::PreferencesWindow(PreferencesServices services, QWidget* pare
 
 PreferencesWindow::~PreferencesWindow() = default;
 
-void PreferencesWindow::bringForward() {
-  show();
-  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-  raise();
-  activateWindow();
-}
-
 void PreferencesWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!model_) makeContent();

@@ -25,9 +25,6 @@ class PreferencesWindow : public QWidget {
   explicit PreferencesWindow(PreferencesServices services, QWidget* parent = nullptr);
   ~PreferencesWindow() override;
 
-  // Shown, raised and given the focus; the tab shown stays as it was.
-  void bringForward();
-
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;

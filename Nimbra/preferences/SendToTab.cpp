@@ -17,14 +17,9 @@ SendToTab::SendToTab(PreferencesModel& model, const PreferencesServices& service
     save_([&] { model_.setSendTo(moved(model_.sendTo(), rows, destination)); });
   };
   connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-    const auto row = static_cast<std::size_t>(list_->row(item));
+    const SendToAction action = static_cast<SendToAction::Case>(item->data(Qt::UserRole).toInt());
     const bool on = item->checkState() == Qt::Checked;
-    save_([&] {
-      auto entries = model_.sendTo();
-      if (row >= entries.size()) return;
-      entries[row].enabled = on;
-      model_.setSendTo(std::move(entries));
-    });
+    save_([&] { model_.setSendToEnabled(action, on); });
   });
   layout->addWidget(list_, 1);
   sync();
@@ -37,6 +32,7 @@ void SendToTab::sync() {
     auto* item = new QListWidgetItem(QString::fromStdString(services_.strings->text(entry.action.titleKey())), list_);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsDragEnabled);
     item->setCheckState(entry.enabled ? Qt::Checked : Qt::Unchecked);
+    item->setData(Qt::UserRole, static_cast<int>(SendToAction::Case(entry.action)));
     item->setSizeHint(QSize(0, 30));
   }
 }

@@ -61,7 +61,7 @@ class OpenWithTab : public QWidget {
   void sync();
 
  private:
-  QWidget* makeRow(std::size_t index, const OpenWithEntry& entry);
+  QWidget* makeRow(const OpenWithEntry& entry);
   void addApp();
 
   PreferencesModel& model_;

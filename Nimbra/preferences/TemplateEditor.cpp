@@ -8,9 +8,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include <nlohmann/json.hpp>
-
 #include "Controls.h"
+#include "nimbra/NewItem.h"
 #include "nimbra/Text.h"
 
 namespace nimbra::preferences {
@@ -24,14 +23,11 @@ QString trimmed(const QString& text) {
 }  // namespace
 
 QString TemplateEditor::warning(const QString& text, const QString& extLabel) {
-  const QString content = trimmed(text);
-  if (content.isEmpty()) return {};
-  // Any JSON value counts, a bare string or number too.
-  if (extLabel == QLatin1String("json") && !nlohmann::json::accept(content.toStdString())) {
-    return QStringLiteral("Not valid JSON yet — you can still save.");
-  }
-  if (extLabel == QLatin1String("sh") && !content.startsWith(QLatin1String("#!"))) {
-    return QStringLiteral("Tip: shell scripts usually start with a shebang, e.g. #!/bin/sh");
+  switch (NewItem::checkTemplate(text.toStdString(), extLabel.toStdString())) {
+    case NewItem::TemplateWarning::none: return {};
+    case NewItem::TemplateWarning::invalidJSON: return QStringLiteral("Not valid JSON yet — you can still save.");
+    case NewItem::TemplateWarning::missingShebang:
+      return QStringLiteral("Tip: shell scripts usually start with a shebang, e.g. #!/bin/sh");
   }
   return {};
 }

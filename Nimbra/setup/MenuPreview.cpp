@@ -243,8 +243,9 @@ QColor mixed(QColor from, QColor to, qreal amount) {
 
 }  // namespace
 
-MenuPreview::MenuPreview(std::function<bool()> reducesMotion, QWidget* parent, std::chrono::milliseconds dwell)
-    : QWidget(parent), reducesMotion_(std::move(reducesMotion)) {
+MenuPreview::MenuPreview(std::function<bool()> reducesMotion, QString fileManager, QWidget* parent,
+                         std::chrono::milliseconds dwell)
+    : QWidget(parent), reducesMotion_(std::move(reducesMotion)), fileManager_(std::move(fileManager)) {
   setFixedWidth(360);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   dwell_.setInterval(dwell);
@@ -287,8 +288,9 @@ void MenuPreview::paintEvent(QPaintEvent*) {
   const QPalette& colors = palette();
   painter.fillRect(rect(), look::paneBackground.in(colors));
 
-  const QString caption = on_ ? "Right-click in any Files window to get these."
-                              : "Files' menu now. Turn on Nimbra to add New, Send to and Open Folder with.";
+  const QString caption =
+      on_ ? QString("Right-click in any %1 window to get these.").arg(fileManager_)
+          : QString("%1 menu now. Turn on Nimbra to add New, Send to and Open Folder with.").arg(look::possessive(fileManager_));
   const QFont captionFont = look::font(look::Style::caption, font());
   const qreal captionHeight =
       QFontMetricsF(captionFont).boundingRect(QRectF(0, 0, kCaptionWidth, 1000), Qt::TextWordWrap, caption).height();

@@ -1,5 +1,5 @@
 #pragma once
-// The picture beside the setup checklist: Files' context menu as it looks with the
+// The picture beside the setup checklist: the file manager's context menu as it looks with the
 // extension off, or with it on, unfolding New, Send to and Open Folder with one
 // after another. Fixed pictures: they do not follow the user's settings.
 
@@ -19,12 +19,13 @@ class MenuPreview : public QWidget {
   enum class Submenu { newMenu, sendTo, openWith };
   Q_ENUM(Submenu)
 
-  // `reducesMotion` is asked whenever the cycle would start; each submenu stays for `dwell`.
-  explicit MenuPreview(std::function<bool()> reducesMotion, QWidget* parent = nullptr,
-                       std::chrono::milliseconds dwell = std::chrono::milliseconds(2600));
+  // `reducesMotion` is asked whenever the cycle would start; each submenu stays for
+  // `dwell`. The caption names the file manager.
+  MenuPreview(std::function<bool()> reducesMotion, QString fileManager, QWidget* parent = nullptr,
+              std::chrono::milliseconds dwell = std::chrono::milliseconds(2600));
 
   bool isOn() const { return on_; }
-  // The menu with the extension on cycles through its submenus; off, it is Files' own.
+  // The menu with the extension on cycles through its submenus; off, it is the file manager's own.
   void setOn(bool on);
   Submenu shown() const { return shown_; }
 
@@ -43,6 +44,7 @@ class MenuPreview : public QWidget {
   void advance();
 
   std::function<bool()> reducesMotion_;
+  const QString fileManager_;
   bool on_ = false;
   Submenu shown_ = Submenu::newMenu;
   Submenu previous_ = Submenu::newMenu;

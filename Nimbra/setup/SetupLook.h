@@ -69,4 +69,7 @@ inline QFont font(Style style, QFont base = {}) {
   return base;
 }
 
+// The file manager's, in the setup window's texts: "Files'", "Dolphin's".
+inline QString possessive(const QString& name) { return name + (name.endsWith('s') ? "'" : "'s"); }
+
 }  // namespace nimbra::app::look

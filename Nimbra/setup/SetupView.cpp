@@ -31,14 +31,14 @@ void paintText(QWidget* widget, const QColor& color) {
 
 SetupView::SetupView(const AppServices& services, QWidget* parent)
     : QWidget(parent),
-      own_(services.ownSettings),
       switch_(services.extensionSwitch),
-      quitFiles_(services.quitFiles),
-      status_(services.filesModule, services.extensionSwitch, *services.ownSettings, this) {
+      presence_(services.presence),
+      name_(QString::fromStdString(presence_->name())),
+      status_(services, this) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
-  preview_ = new MenuPreview(services.reducesMotion, this);
+  preview_ = new MenuPreview(services.reducesMotion, name_, this);
   row->addWidget(preview_);
 
   auto* pane = new QWidget(this);
@@ -101,14 +101,15 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
 void SetupView::showStatus() {
   const bool on = status_.extensionEnabled();
   const bool used = status_.hasUsedAction();
-  extensionRow_->setRow({on, on ? "Nimbra is on in Files" : "Turn on Nimbra in Files",
-                         on ? "You can turn it off again here."
-                            : "Nimbra switches on its Files extension, and asks before restarting Files if it has to.",
-                         on ? "Turn Off…" : "Turn On…", !on});
+  extensionRow_->setRow(
+      {on, QString(on ? "Nimbra is on in %1" : "Turn on Nimbra in %1").arg(name_),
+       on ? "You can turn it off again here."
+          : QString("Nimbra switches on its %1 extension, and asks before restarting %1 if it has to.").arg(name_),
+       on ? "Turn Off…" : "Turn On…", !on});
   tryRow_->setRow(
       {used,
        "Right-click in a folder",
-       used ? "It works. Nimbra has made something from Files."
+       used ? QString("It works. Nimbra has made something from %1.").arg(name_)
             : "Try New ▸ Text Document, right-click a file for Send to ▸, or a folder for Open Folder with ▸.",
        {},
        false});
@@ -138,34 +139,38 @@ bool SetupView::setSwitch(bool on) { return setMenusSwitch(*switch_, on, this); 
 void SetupView::turnOn() {
   if (!setSwitch(true)) return;
   status_.refreshExtensionState();
-  if (status_.extensionEnabled()) return;
-  if (!status_.extensionState().installed) {
-    warn(this, "Nimbra isn't installed in Files",
-         QString("Files loads its extensions from %1, and Nimbra's is not there. Install Nimbra again, then choose "
-                 "Turn On… once more.")
-             .arg(QString::fromStdString(status_.module().parent_path().string())));
-    return;
+  switch (status_.state().remaining()) {
+    case SetupState::Remaining::nothing:
+      return;
+    case SetupState::Remaining::install:
+      return warn(this, QString("Nimbra isn't installed in %1").arg(name_),
+                  QString("%1 loads its extensions from %2, and Nimbra's is not there. Install Nimbra again, then "
+                          "choose Turn On… once more.")
+                      .arg(name_, QString::fromStdString(presence_->extensionFolder().string())));
+    case SetupState::Remaining::restartFileManager:
+      return offerToRestart();
   }
-  offerToRestartFiles();
 }
 
 void SetupView::turnOff() {
-  if (confirm(this, "turnOff", "Turn off Nimbra in Files?",
-              "New, Send to and Open Folder with leave Files' menus at once. You can turn Nimbra on again here.",
+  if (confirm(this, "turnOff", QString("Turn off Nimbra in %1?").arg(name_),
+              QString("New, Send to and Open Folder with leave %1 menus at once. You can turn Nimbra on again here.")
+                  .arg(look::possessive(name_)),
               "Turn Off", "Cancel") &&
       setSwitch(false)) {
     status_.refreshExtensionState();
   }
 }
 
-// Files loads extensions only when it starts, so a Files that runs without ours has to
-// quit, which closes its windows: only when the user agrees. The next Files loads it.
-void SetupView::offerToRestartFiles() {
-  if (confirm(this, "restartFiles", "Restart Files?",
-              "Files loads Nimbra when it starts. Restarting closes the Files windows, so let copies and moves in "
-              "Files finish first.",
-              "Restart Files", "Not Now")) {
-    quitFiles_();
+// A file manager loads extensions only when it starts, so one that runs without ours
+// has to quit, which closes its windows: only when the user agrees. The next one loads it.
+void SetupView::offerToRestart() {
+  if (confirm(this, "restartFiles", QString("Restart %1?").arg(name_),
+              QString("%1 loads Nimbra when it starts. Restarting closes the %1 windows, so let copies and moves in "
+                      "%1 finish first.")
+                  .arg(name_),
+              QString("Restart %1").arg(name_), "Not Now")) {
+    presence_->quit();
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The setup window's content: on the left the menu preview, on the right the
-// three steps to get the menus working (switch the extension on, try it, make it
-// yours), each shown live as done or not.
+// three steps to get the menus working in the user's file manager (switch the
+// extension on, try it, make it yours), each shown live as done or not.
 
 #include <QWidget>
 #include <memory>
@@ -29,7 +29,7 @@ class SetupView : public QWidget {
   void customizeMenus();
 
  protected:
-  // Coming back to the window (say from a terminal where Files was restarted) checks again.
+  // Coming back to the window (say from a terminal where the file manager was restarted) checks again.
   void changeEvent(QEvent* event) override;
 
  private:
@@ -37,13 +37,13 @@ class SetupView : public QWidget {
   bool setSwitch(bool on);
   void turnOn();
   void turnOff();
-  void offerToRestartFiles();
+  void offerToRestart();
   // The colours taken from the palette, again whenever the desktop's style changes.
   void paintColors();
 
-  std::shared_ptr<QSettings> own_;  // outlives status_, which keeps the flag there
   std::shared_ptr<platform::ExtensionSwitch> switch_;
-  std::function<void()> quitFiles_;
+  std::shared_ptr<platform::FileManagerPresence> presence_;
+  const QString name_;  // the file manager's
   SetupStatus status_;
   MenuPreview* preview_;
   ChecklistRowView* extensionRow_;

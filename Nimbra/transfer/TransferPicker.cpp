@@ -4,36 +4,30 @@
 #include "TransferJob.h"
 #include "app/Alerts.h"
 #include "app/AppServices.h"
+#include "app/BringForward.h"
+#include "app/ErrorWords.h"
 #include "nimbra/NumberedNames.h"
 
 namespace nimbra::app {
 
-void runTransferPicker(const AppServices& services, QWidget* parent) {
-  auto store = services.openStore();
-  if (!store) return;
-  const auto items = store->pendingTransferItems();
-  if (items.empty()) return;
-  // Cleared before asking: a request is served once, whatever the user answers.
-  try {
-    store->setPendingTransferItems({});
-  } catch (const SettingsStore::WriteFailed&) {
-  }
-
+void runTransferPicker(const std::vector<std::filesystem::path>& items, const AppServices& services, QWidget* parent) {
   TransferDialog dialog(items, parent);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (execInFront(dialog) != QDialog::Accepted) return;
   const auto folder = dialog.folder();
   if (!folder) return;
 
   const bool move = dialog.move();
-  const auto outcome = transfer(items, *folder, move, services.files, parent);
-  if (outcome.intoItself) {
-    return warn(parent, "Can't put “" + QString::fromStdString(lastComponent(*outcome.intoItself)) + "” inside itself",
-                "Choose a folder outside it.");
-  }
+  const auto outcome = transfer(items, *folder, move, *services.files, parent);
   if (outcome.error) {
-    return warn(parent, move ? "Couldn't move the items" : "Couldn't copy the items", QString::fromStdString(*outcome.error));
+    if (const auto* into = std::get_if<SendToPerformer::IntoItself>(&*outcome.error)) {
+      return warn(parent, "Can't put “" + QString::fromStdString(lastComponent(into->item)) + "” inside itself",
+                  "Choose a folder outside it.");
+    }
+    return warn(parent, move ? "Couldn't move the items" : "Couldn't copy the items",
+                inWords(std::get<platform::Failure>(*outcome.error)));
   }
-  services.reveal(outcome.done);
+  // Also what was done before the user stopped the rest.
+  if (!outcome.done.empty()) services.fileManager->reveal(outcome.done);
 }
 
 }  // namespace nimbra::app

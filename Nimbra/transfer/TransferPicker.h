@@ -1,7 +1,9 @@
 #pragma once
-// Serves Send to ▸ Another Folder…: takes the items the extension left in the
-// shared settings (clearing them before asking), asks where to and whether to copy
-// or move, does it, and shows the results in the file manager.
+// Serves Send to ▸ Another Folder…: asks where to and whether to copy or move the
+// items, does it, and shows the results in the file manager.
+
+#include <filesystem>
+#include <vector>
 
 class QWidget;
 
@@ -9,7 +11,6 @@ namespace nimbra::app {
 
 struct AppServices;
 
-// Does nothing when nothing is pending or the settings cannot be reached.
-void runTransferPicker(const AppServices& services, QWidget* parent);
+void runTransferPicker(const std::vector<std::filesystem::path>& items, const AppServices& services, QWidget* parent);
 
 }  // namespace nimbra::app

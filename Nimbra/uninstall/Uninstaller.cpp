@@ -6,6 +6,8 @@
 
 #include "app/Alerts.h"
 #include "app/AppServices.h"
+#include "nimbra/Uninstall.h"
+#include "nimbra/platform/Failure.h"
 
 namespace nimbra::app {
 
@@ -22,14 +24,13 @@ bool runUninstaller(const AppServices& services, QWidget* parent) {
   confirm.exec();
   if (confirm.clickedButton() != proceed) return false;
 
-  // Menus left on must not be reported off; nothing is removed then either.
-  if (!setMenusSwitch(*services.extensionSwitch, false, parent)) return false;
-  if (removeSettings->isChecked()) {
-    try {
-      services.files->removeItem(services.sharedContainer);
-    } catch (const std::exception&) {
-      // Already gone, or not ours to remove: the settings were asked away, not needed.
-    }
+  try {
+    uninstall(*services.extensionSwitch, *services.files, services.sharedContainer, removeSettings->isChecked());
+  } catch (const platform::Failure& failure) {
+    // Menus left on must not be reported off; nothing was removed either.
+    warnSwitchNotSaved(parent, false, failure,
+                       "Nothing was removed. Once that is mended, choose Uninstall Nimbra… again.");
+    return false;
   }
   // A package is removed by its package manager; dragging its files away would break it.
   warn(parent, "Files extension disabled", "To finish, run “sudo apt remove nimbra”. Nimbra will now quit.", "Quit Nimbra");

@@ -44,7 +44,7 @@ class AppOnTheBusTest : public QObject {
   void requestsArrivingWhileTheAppRunsAreServed() {
     app::AppController app(app::AppServices::system());
     app.start();
-    auto store = *SettingsStore::open(platform::openSharedSuite());
+    auto store = SettingsStore(platform::openSharedSuite());
     store.setBool(settingsKey::pendingOpenPreferences, true);
     post(handOff::openPreferences);
     QTRY_VERIFY(shown("preferences"));

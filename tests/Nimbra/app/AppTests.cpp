@@ -14,11 +14,14 @@
 #ifndef Q_MOC_RUN
 #include "DialogDriver.h"
 #include "FakeDefaultsSuite.h"
-#include "FakeSwitch.h"
+#include "FakeDesktop.h"
+#include "FakeExtensionSwitch.h"
+#include "FakeFileManagerPresence.h"
 #include "FileTesting.h"
 #include "RecordingFileOperations.h"
 #endif
 #include "app/AppController.h"
+#include "app/BringForward.h"
 #include "uninstall/Uninstaller.h"
 #include "nimbra/HandOff.h"
 
@@ -60,8 +63,9 @@ class AppTest : public QObject {
   std::unique_ptr<TemporaryFolder> folder_;
   std::shared_ptr<platform::FileOperations> real_ = platform::systemFileOperations();
   std::shared_ptr<RecordingFileOperations> files_;
-  std::shared_ptr<FakeSwitch> switch_;
-  std::vector<fs::path> revealed_;
+  std::shared_ptr<FakeExtensionSwitch> switch_;
+  std::shared_ptr<FakeFileManager> fileManager_;
+  std::shared_ptr<FakeNotifications> notifications_;
   bool reachable_ = true;
   int quits_ = 0;
 
@@ -73,11 +77,11 @@ class AppTest : public QObject {
     };
     s.files = files_;
     s.extensionSwitch = switch_;
-    s.reveal = [this](const std::vector<fs::path>& items) { revealed_.insert(revealed_.end(), items.begin(), items.end()); };
+    s.fileManager = fileManager_;
+    s.notifications = notifications_;
+    s.presence = std::make_shared<FakeFileManagerPresence>();
     s.sharedContainer = *folder_ / "container";
     s.quit = [this] { ++quits_; };
-    s.filesModule = *folder_ / "no-module.so";
-    s.quitFiles = [] {};
     s.reducesMotion = [] { return true; };
     s.ownSettings = std::make_shared<QSettings>(QString::fromStdString((*folder_ / "own.ini").string()), QSettings::IniFormat);
     return s;
@@ -93,52 +97,48 @@ class AppTest : public QObject {
     store_ = std::make_unique<SettingsStore>(suite_);
     folder_ = std::make_unique<TemporaryFolder>();
     files_ = std::make_shared<RecordingFileOperations>(*real_);
-    switch_ = std::make_shared<FakeSwitch>();
-    revealed_.clear();
+    switch_ = std::make_shared<FakeExtensionSwitch>();
+    fileManager_ = std::make_shared<FakeFileManager>();
+    notifications_ = std::make_shared<FakeNotifications>();
     reachable_ = true;
     quits_ = 0;
   }
 
-  void aTransferIsClearedBeforeAskingThenMovedAndShown() {
+  void aTransferIsMovedAndShown() {
     const auto report = file("report.pdf");
     fs::create_directory(*folder_ / "Archive");
-    store_->setPendingTransferItems({report});
     app::AppController app(services());
     DialogDriver driver;
     driver.then<QDialog>("transferDialog", [&](QDialog* dialog) {
       QCOMPARE(label(dialog, "message"), QString("Choose a folder for “report.pdf”"));
       auto* chooser = dialog->findChild<QFileDialog*>();
       QCOMPARE(chooser->labelText(QFileDialog::Accept), QString("Copy Here"));
-      QVERIFY(store_->pendingTransferItems().empty());
       button(dialog, "Move")->click();
       QCOMPARE(chooser->labelText(QFileDialog::Accept), QString("Move Here"));
       choose(dialog, *folder_ / "Archive");
     });
-    app.serveTransfer();
+    app.serve(handOff::Transfer{{report}});
     QVERIFY(driver.finished());
     QVERIFY(fs::exists(*folder_ / "Archive/report.pdf"));
     QVERIFY(!fs::exists(report));
-    QCOMPARE(revealed_, std::vector<fs::path>{*folder_ / "Archive/report.pdf"});
+    QCOMPARE(fileManager_->revealed, std::vector<fs::path>{*folder_ / "Archive/report.pdf"});
   }
 
-  void cancellingLeavesNothingAndTheRequestIsGone() {
-    store_->setPendingTransferItems({file("a"), file("b"), file("c")});
+  void cancellingLeavesNothing() {
     app::AppController app(services());
     DialogDriver driver;
     driver.then<QDialog>("transferDialog", [&](QDialog* dialog) {
       QCOMPARE(label(dialog, "message"), QString("Choose a folder for the 3 items"));
       dialog->reject();
     });
-    app.serveTransfer();
-    app.serveTransfer();  // nothing pending any more: no window
+    app.serve(handOff::Transfer{{file("a"), file("b"), file("c")}});
     QVERIFY(driver.finished());
     QVERIFY(files_->operations.empty());
-    QVERIFY(revealed_.empty());
+    QVERIFY(fileManager_->revealed.empty());
   }
 
   void aFolderInsideAnItemIsRefusedAndFailuresAreTold() {
     fs::create_directories(*folder_ / "Photos/2024");
-    store_->setPendingTransferItems({*folder_ / "Photos", file("notes.txt")});
     app::AppController app(services());
     DialogDriver driver;
     driver.then<QDialog>("transferDialog", [&](QDialog* dialog) { choose(dialog, *folder_ / "Photos/2024"); });
@@ -147,13 +147,12 @@ class AppTest : public QObject {
       QCOMPARE(alert->informativeText(), QString("Choose a folder outside it."));
       alert->accept();
     });
-    app.serveTransfer();
+    app.serve(handOff::Transfer{{*folder_ / "Photos", file("notes.txt")}});
     QVERIFY(driver.finished());
     QVERIFY(files_->operations.empty());
 
-    // The second item fails: the first stays copied, and the alert says why.
+    // The second item fails: the first stays copied, and the alert says why in words.
     fs::create_directory(*folder_ / "Out");
-    store_->setPendingTransferItems({file("one.txt"), file("two.txt")});
     files_->fault = [copies = 0](const std::string& operation) mutable -> std::optional<int> {
       if (operation == "copyItem" && ++copies == 2) return EACCES;
       return std::nullopt;
@@ -161,13 +160,13 @@ class AppTest : public QObject {
     driver.then<QDialog>("transferDialog", [&](QDialog* dialog) { choose(dialog, *folder_ / "Out"); });
     driver.then<QMessageBox>("", [](QMessageBox* alert) {
       QCOMPARE(alert->text(), QString("Couldn't copy the items"));
-      QVERIFY(alert->informativeText().contains("Permission denied"));
+      QCOMPARE(alert->informativeText(), QString("You don't have permission to write to “Out”."));
       alert->accept();
     });
-    app.serveTransfer();
+    app.serve(handOff::Transfer{{file("one.txt"), file("two.txt")}});
     QVERIFY(driver.finished());
     QVERIFY(fs::exists(*folder_ / "Out/one.txt"));
-    QVERIFY(revealed_.empty());
+    QVERIFY(fileManager_->revealed.empty());
   }
 
   void aliasesAreNumberedAndMayOpenFolders() {
@@ -181,20 +180,18 @@ class AppTest : public QObject {
                                                QString::fromStdString(folder_->path().filename().string()) +
                                                "” should open");
         QCOMPARE(dialog->findChild<QFileDialog*>()->labelText(QFileDialog::Accept), QString("Make Alias"));
-        QVERIFY(!store_->pendingAliasFolder());
         choose(dialog, target);
       });
-      store_->setPendingAliasFolder(folder_->path());
-      app.serveAlias();
+      app.serve(handOff::MakeAlias{folder_->path()});
     }
     QVERIFY(driver.finished());
     QCOMPARE(fs::read_symlink(*folder_ / "report.pdf alias"), report);
     QCOMPARE(fs::read_symlink(*folder_ / "report.pdf alias 2"), report);
     QCOMPARE(fs::read_symlink(*folder_ / "Projects alias"), *folder_ / "Projects");
-    QCOMPARE(revealed_.back(), *folder_ / "Projects alias");
+    QCOMPARE(fileManager_->revealed.back(), *folder_ / "Projects alias");
   }
 
-  void startServesPendingRequestsInOrderThenWarnsWithoutSettings() {
+  void startServesPendingRequestsInOrderThenHearsNewOnesOrWarnsWithoutSettings() {
     store_->setPendingAliasFolder(folder_->path());
     store_->setPendingTransferItems({file("report.pdf")});
     store_->setBool(settingsKey::pendingOpenPreferences, true);
@@ -209,6 +206,12 @@ class AppTest : public QObject {
     QVERIFY(!store_->boolForKey(settingsKey::pendingOpenPreferences));
     QTRY_VERIFY(std::ranges::any_of(QApplication::topLevelWidgets(),
                                     [](QWidget* w) { return w->objectName() == "preferences" && w->isVisible(); }));
+
+    // Heard while running.
+    store_->setPendingTransferItems({file("later.txt")});
+    driver.then<QDialog>("transferDialog", [](QDialog* d) { d->reject(); });
+    notifications_->post(handOff::transfer);
+    QTRY_VERIFY(driver.finished());
 
     reachable_ = false;
     app::AppController unreachable(services());
@@ -259,13 +262,43 @@ class AppTest : public QObject {
     });
     driver.then<QMessageBox>("", [](QMessageBox* alert) {
       QCOMPARE(alert->text(), QString("Couldn't turn off Nimbra"));
-      QVERIFY(alert->informativeText().contains("Permission denied"));
+      QCOMPARE(alert->informativeText(),
+               QString("Nimbra couldn't save its switch. You don't have permission to write to “ai.corvane.nimbra”. "
+                       "Nothing was removed. Once that is mended, choose Uninstall Nimbra… again."));
       alert->accept();
     });
     QVERIFY(!app::runUninstaller(services(), nullptr));
     QVERIFY(driver.finished());
     QVERIFY(fs::exists(*folder_ / "container"));
     QCOMPARE(quits_, 2);
+  }
+
+  // A second launch (a pick in Files) brings the window of the request forward, not
+  // the setup window over it; Quit Nimbra ends the app whatever is open.
+  void theRequestsWindowComesForwardAndQuitEndsTheApp() {
+    app::AppController app(services());
+    app.start();
+    DialogDriver driver;
+    driver.then<QDialog>("transferDialog", [&](QDialog* dialog) {
+      app::bringForward(app.mainWindow());
+      QTRY_VERIFY(app.mainWindow().isActiveWindow());
+      app.activate({});
+      QTRY_VERIFY(dialog->isActiveWindow());
+      dialog->reject();
+    });
+    app.serve(handOff::Transfer{{file("a")}});
+    QVERIFY(driver.finished());
+
+    app.showPreferences();
+    app::bringForward(app.mainWindow());
+    QTRY_VERIFY(app.mainWindow().isActiveWindow());
+    app.activate({});
+    QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "preferences");
+
+    for (auto* action : app.mainWindow().findChildren<QAction*>()) {
+      if (action->text() == "Quit Nimbra") action->trigger();
+    }
+    QCOMPARE(quits_, 1);
   }
 };
 

@@ -1,8 +1,6 @@
-// The setup window on a session bus of its own, where the test plays Files: it owns
-// Files' bus name and, as our module does, the extension's while the menus are on.
-// Files here is this process, into which the module is never loaded.
+// The setup window over a file manager whose presence the test sets, and the
+// extension's notifications in memory.
 
-#include <QDBusConnection>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,11 +11,11 @@
 // The test support is plain C++ that moc need not read (its raw strings confuse it).
 #ifndef Q_MOC_RUN
 #include "../app/DialogDriver.h"
-#include "../app/FakeSwitch.h"
+#include "FakeDesktop.h"
+#include "FakeExtensionSwitch.h"
+#include "FakeFileManagerPresence.h"
 #include "FileTesting.h"
-#include "PrivateSessionBus.h"
 #endif
-#include "app/HandOffListener.h"
 #include "nimbra/HandOff.h"
 #include "setup/MenuPreview.h"
 #include "setup/SetupView.h"
@@ -27,9 +25,6 @@ using namespace testing;
 using Submenu = app::MenuPreview::Submenu;
 
 namespace {
-
-const QString kFiles = "org.gnome.Nautilus";
-const QString kModule = "ai.corvane.nimbra.Extension";
 
 // A row as one line: mark, title, detail, then the button ([[ ]] when prominent).
 QString describe(QWidget* view, const char* name) {
@@ -56,70 +51,50 @@ const QString kOffRow =
     "todo | Turn on Nimbra in Files | Nimbra switches on its Files extension, and asks before restarting Files if it "
     "has to. [[Turn On…]]";
 
+const platform::ExtensionPresence kLoaded{true, true, true};
+const platform::ExtensionPresence kRunsWithout{true, true, false};
+const platform::ExtensionPresence kNotRunning{true, false, false};
+
 }  // namespace
 
 // The test class stays outside namespaces, where moc finds it.
 class SetupTest : public QObject {
   Q_OBJECT
 
- public:
-  explicit SetupTest(const std::string& bus)
-      : files_(QDBusConnection::connectToBus(QString::fromStdString(bus), "files")) {}
-
  private:
-  QDBusConnection files_;  // Files, with or without our module in it
   std::unique_ptr<TemporaryFolder> folder_;
-  std::shared_ptr<FakeSwitch> switch_;
+  std::shared_ptr<FakeExtensionSwitch> switch_;
+  std::shared_ptr<FakeFileManagerPresence> files_;
+  std::shared_ptr<FakeNotifications> notifications_;
   bool reducesMotion_ = false;
-  int quits_ = 0;
 
   app::AppServices services() {
     app::AppServices s;
     s.extensionSwitch = switch_;
-    s.filesModule = *folder_ / "extensions-4/libnimbra-nautilus.so";
-    s.quitFiles = [this] {
-      ++quits_;
-      files_.unregisterService(kModule);
-      files_.unregisterService(kFiles);
-    };
+    s.presence = files_;
+    s.notifications = notifications_;
     s.reducesMotion = [this] { return reducesMotion_; };
     s.ownSettings =
         std::make_shared<QSettings>(QString::fromStdString((*folder_ / "own.ini").string()), QSettings::IniFormat);
     return s;
   }
-  void install(bool installed) {
-    if (installed) {
-      writeText(*folder_ / "extensions-4/libnimbra-nautilus.so", "");
-    } else {
-      std::filesystem::remove(*folder_ / "extensions-4/libnimbra-nautilus.so");
-    }
-  }
-  void post(std::string_view name) {
-    QCOMPARE(runProgram({builtProgram("nimbra-bus-post"), std::string(name)}).status, 0);
-  }
 
  private slots:
   void init() {
     folder_ = std::make_unique<TemporaryFolder>();
-    std::filesystem::create_directory(*folder_ / "extensions-4");
-    switch_ = std::make_shared<FakeSwitch>();
+    switch_ = std::make_shared<FakeExtensionSwitch>();
     switch_->on = false;
+    files_ = std::make_shared<FakeFileManagerPresence>();
+    notifications_ = std::make_shared<FakeNotifications>();
     reducesMotion_ = false;
-    quits_ = 0;
-  }
-  void cleanup() {
-    files_.unregisterService(kModule);
-    files_.unregisterService(kFiles);
   }
 
-  // On: installed, switched on, and loaded in the running Files, if one runs.
-  void theChecklistFollowsTheExtensionLiveOnCheckAgainAndOnActivation() {
-    install(true);
+  void theChecklistFollowsTheFileManagerLiveOnCheckAgainAndOnActivation() {
     switch_->on = true;
-    files_.registerService(kFiles);
-    files_.registerService(kModule);
+    files_->now = kLoaded;
     app::SetupView view(services());
     view.show();
+    QTRY_VERIFY(view.isActiveWindow());
     auto* checkAgain = button(&view, "Check again");
     auto* preview = view.findChild<app::MenuPreview*>();
     QCOMPARE(describe(&view, "extensionRow"), kOnRow);
@@ -129,28 +104,17 @@ class SetupTest : public QObject {
     QVERIFY(checkAgain->isHidden());
     QVERIFY(preview->isOn());
 
-    // Files runs without the module, then quits (the next one loads it), then starts
-    // without it: each seen without asking.
-    files_.unregisterService(kModule);
-    QTRY_COMPARE(describe(&view, "extensionRow"), kOffRow);
+    // Files starts without the module: seen without asking, the prominent button moves back.
+    files_->change(kRunsWithout);
+    QCOMPARE(describe(&view, "extensionRow"), kOffRow);
     QVERIFY(describe(&view, "customizeRow").endsWith(" [Customize Menus…]"));
     QVERIFY(!checkAgain->isHidden());
     QVERIFY(!preview->isOn());
-    files_.unregisterService(kFiles);
-    QTRY_COMPARE(describe(&view, "extensionRow"), kOnRow);
-    files_.registerService(kFiles);
-    QTRY_COMPARE(describe(&view, "extensionRow"), kOffRow);
 
-    // Announced but no longer installed is off; the module put back shows on "Check again".
-    install(false);
-    files_.registerService(kModule);
-    QTest::qWait(100);
-    QCOMPARE(describe(&view, "extensionRow"), kOffRow);
-    install(true);
+    // What changed unannounced shows on "Check again", and when the window comes back to the front.
+    files_->now = kNotRunning;
     checkAgain->click();
     QCOMPARE(describe(&view, "extensionRow"), kOnRow);
-
-    // The switch off (by hand, say) shows when the window comes back to the front.
     switch_->on = false;
     QWidget elsewhere;
     elsewhere.show();
@@ -162,14 +126,15 @@ class SetupTest : public QObject {
   }
 
   void turningOnAndOffGoesThroughTheSwitchAndAsksBeforeRestartingFiles() {
+    files_->now = {false, true, false};
     app::SetupView view(services());
     auto& status = view.status();
     DialogDriver driver;
 
-    // Not installed: the switch goes on, the user is told, Files is left alone.
-    files_.registerService(kFiles);
+    // Not installed: the switch goes on, the user is told where it belongs, Files is left alone.
     driver.then<QMessageBox>("", [](QMessageBox* alert) {
       QCOMPARE(alert->text(), QString("Nimbra isn't installed in Files"));
+      QVERIFY(alert->informativeText().startsWith("Files loads its extensions from /usr/lib/nautilus/extensions-4,"));
       alert->accept();
     });
     button(&view, "Turn On…")->click();
@@ -177,9 +142,8 @@ class SetupTest : public QObject {
     QVERIFY(switch_->on);
 
     // A Files with the module loaded follows the switch: nothing to restart.
-    install(true);
+    files_->now = kLoaded;
     switch_->on = false;
-    switch_->changed = [this](bool on) { on ? files_.registerService(kModule) : files_.unregisterService(kModule); };
     button(&view, "Turn On…")->click();
     QVERIFY(status.extensionEnabled());
     driver.then<QMessageBox>("turnOff", [](QMessageBox* ask) {
@@ -192,30 +156,26 @@ class SetupTest : public QObject {
     QVERIFY(!status.extensionEnabled());
 
     // A running Files without it quits only when the user agrees.
-    switch_->changed = nullptr;
+    files_->now = kRunsWithout;
     for (const char* answer : {"Not Now", "Restart Files"}) {
       driver.then<QMessageBox>("restartFiles", [answer](QMessageBox* ask) { button(ask, answer)->click(); });
       button(&view, "Turn On…")->click();
       QVERIFY(driver.finished());
-      QCOMPARE(quits_, answer == std::string("Not Now") ? 0 : 1);
+      QCOMPARE(files_->quits, answer == std::string("Not Now") ? 0 : 1);
     }
-    QTRY_VERIFY(status.extensionEnabled());
 
-    // No Files running: on at once, nothing asked.
+    // A switch that cannot be saved is told in words, and nothing else happens.
     switch_->on = false;
-    status.refreshExtensionState();
-    bool asked = false;
-    {
-      DialogDriver watching;
-      watching.then<QMessageBox>("", [&asked](QMessageBox* alert) {
-        asked = true;
-        alert->reject();
-      });
-      button(&view, "Turn On…")->click();
-      QVERIFY(status.extensionEnabled());
-    }
-    QVERIFY(!asked);
-    QCOMPARE(quits_, 1);
+    switch_->fails = true;
+    driver.then<QMessageBox>("", [](QMessageBox* alert) {
+      QCOMPARE(alert->text(), QString("Couldn't turn on Nimbra"));
+      QCOMPARE(alert->informativeText(),
+               QString("Nimbra couldn't save its switch. You don't have permission to write to “ai.corvane.nimbra”."));
+      alert->accept();
+    });
+    button(&view, "Turn On…")->click();
+    QVERIFY(driver.finished());
+    QCOMPARE(files_->quits, 1);
   }
 
   void theFirstUseTicksStepTwoOnceAndIsRemembered() {
@@ -223,23 +183,17 @@ class SetupTest : public QObject {
         "todo | Right-click in a folder | Try New ▸ Text Document, right-click a file for Send to ▸, "
         "or a folder for Open Folder with ▸.";
     const QString used = "done | Right-click in a folder | It works. Nimbra has made something from Files.";
-    // Heard here, the posts have reached the window too.
-    int heard = 0;
-    app::HandOffListener alsoListening;
-    alsoListening.listen(handOff::menuUsed, [&heard] { ++heard; });
-    alsoListening.listen(handOff::openPreferences, [&heard] { ++heard; });
     {
       app::SetupView view(services());
       QSignalSpy changes(&view.status(), &app::SetupStatus::hasUsedActionChanged);
-      post(handOff::openPreferences);
-      QTRY_COMPARE(heard, 1);
+      notifications_->post(handOff::openPreferences);
       QCOMPARE(describe(&view, "tryRow"), unused);
-      post(handOff::menuUsed);
-      QTRY_COMPARE(describe(&view, "tryRow"), used);
-      post(handOff::menuUsed);
-      QTRY_COMPARE(heard, 3);
+      notifications_->post(handOff::menuUsed);
+      QCOMPARE(describe(&view, "tryRow"), used);
+      notifications_->post(handOff::menuUsed);
       QCOMPARE(changes.count(), 1);
     }
+    notifications_->post(handOff::menuUsed);  // the window is gone: nobody is told
     QCOMPARE(QSettings(QString::fromStdString((*folder_ / "own.ini").string()), QSettings::IniFormat)
                  .value("hasUsedAction")
                  .toBool(),
@@ -250,7 +204,7 @@ class SetupTest : public QObject {
 
   void thePreviewCyclesOnlyWhenOnWithMotionAllowed() {
     for (const bool reduce : {false, true}) {
-      app::MenuPreview preview([reduce] { return reduce; }, nullptr, std::chrono::milliseconds(20));
+      app::MenuPreview preview([reduce] { return reduce; }, "Files", nullptr, std::chrono::milliseconds(20));
       QSignalSpy shown(&preview, &app::MenuPreview::shownChanged);
       preview.show();
       QTest::qWait(100);
@@ -274,12 +228,5 @@ class SetupTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  PrivateSessionBus bus;
-  ::setenv("DBUS_SESSION_BUS_ADDRESS", bus.address().c_str(), 1);
-  QApplication app(argc, argv);
-  SetupTest test(bus.address());
-  return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(SetupTest)
 #include "SetupTests.moc"
