@@ -175,6 +175,15 @@ TEST_F(ActionDispatcherTest, HandOffsStoreThePendingValueThenPostThenOpenTheApp)
                                                      "open preferences: cannot store \"pendingOpenPreferences\": Read-only file system"}));
   EXPECT_EQ(launcher->companionOpens, 4);
   EXPECT_EQ(host->beeps, 3);
+
+  // The app is launched on the main loop, where the host makes its launch context.
+  suite_->readOnly = false;
+  ActionDispatcher(services()).perform(MenuAction::Customize{}, std::nullopt, {}, store_);
+  scheduler->runBackground();
+  EXPECT_EQ(notifications->posted.size(), 5u);
+  EXPECT_EQ(launcher->companionOpens, 4);
+  scheduler->runMain();
+  EXPECT_EQ(launcher->companionOpens, 5);
 }
 
 TEST_F(ActionDispatcherTest, AnArchiveIsRevealedAndWhatItCannotHoldIsLogged) {

@@ -6,6 +6,7 @@
 #include "nimbra/CachingContentTypes.h"
 #include "nimbra/extension/FinderSync.h"
 #include "nimbra/extension/MenuRendering.h"
+#include "nimbra/platform/FileOperations.h"
 
 namespace nimbra::extension {
 namespace {
@@ -51,10 +52,28 @@ class FinderSyncTest : public ::testing::Test, protected testing::FakeServices {
   std::vector<MenuAction> actions_;
 };
 
-TEST(SelectionIsFoldersOnly, NeedsReadableDirectoriesAndAnUnreadablePackageFlagIsNoPackage) {
+TEST(SelectedItem, AFolderIsOneOrALinkToOneAndAPackageIsAFolderNamedLikeADocument) {
+  testing::TemporaryFolder folder;
+  std::filesystem::create_directories(folder / "Tool.APP");
+  std::filesystem::create_directories(folder / "Photos");
+  testing::writeText(folder / "notes.app", "");
+  std::filesystem::create_directory_symlink(folder / "Photos", folder / "to photos");
+  std::filesystem::create_symlink(folder / "notes.app", folder / "to notes");
+  const auto& files = *platform::systemFileOperations();
+  const std::tuple<const char*, bool, bool> cases[] = {
+      {"Photos", true, true}, {"to photos", true, true}, {"Tool.APP", true, false},
+      {"notes.app", false, false}, {"to notes", false, false}, {"gone", false, false},
+  };
+  for (const auto& [name, directory, plainFolder] : cases) {
+    const auto item = SelectedItem::lookUp(folder / name, files);
+    EXPECT_EQ(item.isDirectory, directory) << name;
+    EXPECT_EQ(item.isPlainFolder(), plainFolder) << name;
+  }
+  // Only plain folders, readable ones: an item a host could not tell about is none.
   EXPECT_TRUE(selectionIsFoldersOnly({}));
   EXPECT_TRUE(selectionIsFoldersOnly(std::vector{SelectedItem::known("/a", true), SelectedItem{"/b", true, std::nullopt}}));
   EXPECT_FALSE(selectionIsFoldersOnly(std::vector{SelectedItem::known("/a", true), SelectedItem::known("/gone", std::nullopt)}));
+  EXPECT_FALSE(selectionIsFoldersOnly(std::vector{SelectedItem::known("/a/Tool.app", true)}));
 }
 
 TEST_F(FinderSyncTest, WithoutAStoreEveryKindIsTheFinishSetupLeaf) {
