@@ -22,7 +22,6 @@ class SetupStatus : public QObject {
   bool extensionEnabled() const { return state_.menusAreOn(); }
   const SetupState& state() const { return state_; }
   bool hasUsedAction() const { return hasUsedAction_; }
-  const platform::FileManagerPresence& fileManager() const { return *presence_; }
 
  public slots:
   void refreshExtensionState();
