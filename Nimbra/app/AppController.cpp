@@ -6,19 +6,12 @@
 #include "Alerts.h"
 #include "BringForward.h"
 #include "alias/AliasMaker.h"
+#include "nimbra/Overloaded.h"
 #include "preferences/PreferencesWindow.h"
 #include "transfer/TransferPicker.h"
 #include "uninstall/Uninstaller.h"
 
 namespace nimbra::app {
-namespace {
-
-template <class... Fs>
-struct Overloaded : Fs... {
-  using Fs::operator()...;
-};
-
-}  // namespace
 
 AppController::AppController(AppServices services, QObject* parent)
     : QObject(parent), services_(std::move(services)), window_(services_) {

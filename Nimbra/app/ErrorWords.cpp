@@ -18,17 +18,16 @@ QString quoted(const std::filesystem::path& item) {
   return "“" + QString::fromStdString(lastComponent(item)) + "”";
 }
 
-// The folder an operation writes into: where a copy or move goes, else where the item is made or changed.
-std::filesystem::path writtenFolder(const platform::Failure& failure) {
-  const auto& item = failure.other().empty() ? failure.path() : failure.other();
-  return item.parent_path();
+// What an operation writes: where a copy or move goes, else the item made or changed.
+const std::filesystem::path& written(const platform::Failure& failure) {
+  return failure.other().empty() ? failure.path() : failure.other();
 }
 
 bool writes(Operation operation) { return operation != Operation::read && operation != Operation::launch; }
 
 QString inWords(const platform::Failure& failure) {
   const auto item = quoted(failure.path());
-  const auto folder = quoted(writtenFolder(failure));
+  const auto folder = quoted(written(failure).parent_path());
   switch (failure.code().value()) {
     case ENOSPC:
     case EDQUOT:
@@ -47,7 +46,7 @@ QString inWords(const platform::Failure& failure) {
       }
       return QString("%1 no longer exists.").arg(item);
     case EEXIST:
-      return QString("%1 is already taken in %2.").arg(quoted(failure.other().empty() ? failure.path() : failure.other()), folder);
+      return QString("%1 is already taken in %2.").arg(quoted(written(failure)), folder);
     case ENAMETOOLONG:
       return QString("The name %1 is too long.").arg(item);
     case EIO:

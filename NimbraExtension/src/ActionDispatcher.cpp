@@ -6,6 +6,7 @@
 #include "nimbra/Alias.h"
 #include "nimbra/HandOff.h"
 #include "nimbra/NumberedNames.h"
+#include "nimbra/Overloaded.h"
 #include "nimbra/SendToPerformer.h"
 #include "nimbra/extension/NewItemCreator.h"
 #include "nimbra/extension/SelectedItem.h"
@@ -21,11 +22,6 @@ namespace fs = std::filesystem;
 using platform::standardised;
 // Background work holds the services it uses.
 using Services = std::shared_ptr<const DispatcherServices>;
-
-template <class... Fs>
-struct Overloaded : Fs... {
-  using Fs::operator()...;
-};
 
 // Absolute and standardised, so that "Photos/" and "Photos" both have the folder above them as parent.
 fs::path located(const fs::path& item) {

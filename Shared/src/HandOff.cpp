@@ -3,15 +3,11 @@
 #include <stdexcept>
 
 #include "nimbra/SettingsStore.h"
+#include "nimbra/Overloaded.h"
 #include "nimbra/platform/Notifications.h"
 
 namespace nimbra::handOff {
 namespace {
-
-template <class... Fs>
-struct Overloaded : Fs... {
-  using Fs::operator()...;
-};
 
 // A value that cannot be cleared is served all the same: better twice than never.
 template <class Clear>
