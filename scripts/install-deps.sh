@@ -9,7 +9,7 @@ packages=(
   libglib2.0-dev shared-mime-info
   libsqlite3-dev
   libarchive-dev libarchive-tools zlib1g-dev libdeflate-dev
-  libnautilus-extension-dev
+  libnautilus-extension-dev libnemo-extension-dev libcaja-extension-dev libthunarx-3-dev
   qt6-base-dev libqt6svg6 libssl-dev
   desktop-file-utils
   librsvg2-bin dpkg-dev file lintian appstream

@@ -93,7 +93,7 @@ void createInFolder(const Services& s, const NewItem& item, const fs::path& fold
   }
   s->scheduler->onMain([s, created, rename] {
     s->fileManager->reveal({created});
-    if (!rename) return;
+    if (!rename || s->host->renameDirectly(created)) return;
     if (s->host->mayPressKeys()) return renameAttempt(s, created, 1);
     s->log->info("rename: no permission to post events yet");
     s->host->askToPressKeys();

@@ -4,15 +4,11 @@
 // time (Nautilus has it loaded), so the module links no GTK of its own; without one
 // (a test loading the module) there is no beep, no launch context and no rename.
 
-#include <filesystem>
-#include <vector>
-
-#include "nimbra/extension/HostServices.h"
-#include "nimbra/platform/linux/GioSupport.h"
+#include "HostSession.h"
 
 namespace nimbra::nautilus {
 
-class NautilusHost final : public extension::HostServices {
+class NautilusHost final : public hosts::HostSession {
  public:
   NautilusHost();
 
@@ -21,22 +17,15 @@ class NautilusHost final : public extension::HostServices {
   bool mayPressKeys() override;
   void askToPressKeys() override {}
   bool fileManagerIsFrontmost() override;
-  std::vector<std::filesystem::path> selectedItems() override { return selection_; }
   void pressRename() override;
-  // The display's context for launching an application from a pick (a startup id on
-  // X11, an activation token on Wayland); nothing without GTK. Main thread.
-  platform::GObjectPtr<GAppLaunchContext> launchContext() const;
-
-  // The provider is asked for items on every selection change: the last selection
-  // it saw is Nautilus's current one. Main thread only, like every call here.
-  void selectionChanged(std::vector<std::filesystem::path> items) { selection_ = std::move(items); }
+  // A startup id on X11, an activation token on Wayland; nothing without GTK.
+  platform::GObjectPtr<GAppLaunchContext> launchContext() const override;
 
  private:
   struct Gtk;
   void* activeWindow() const;
 
   const Gtk* gtk_;  // nothing without GTK in the process
-  std::vector<std::filesystem::path> selection_;
 };
 
 }  // namespace nimbra::nautilus

@@ -1,63 +1,45 @@
-// The three entry points Nautilus looks up in its extension modules; nothing else
-// is exported. The module stays resident once loaded: work it started in the
-// background may still be running when Nautilus unloads it.
+// The Nautilus 43 module (extension API 4): its API's table, its menu provider and
+// the three entry points Nautilus looks up; nothing else is exported.
 
-#include <dlfcn.h>
-
-#include <exception>
-#include <string>
-#include <utility>
-
-#include "MenuProvider.h"
-#include "NautilusExtension.h"
-#include "nimbra/platform/linux/JournalLog.h"
-
-#define NIMBRA_EXPORT extern "C" __attribute__((visibility("default")))
+#include "Module.h"
+#include "NautilusExtensionApi.h"
+#include "NautilusHost.h"
 
 namespace {
 
-GType gProviderType = 0;
-nimbra::nautilus::NautilusExtension* gExtension = nullptr;
+using nimbra::hosts::module::answer;
+using nimbra::hosts::ModuleExtension;
 
-void stayResident() {
-  Dl_info self{};
-  if (::dladdr(reinterpret_cast<const void*>(&stayResident), &self) != 0 && self.dli_fname) {
-    // One more reference that is never dropped: the code is never unmapped.
-    ::dlopen(self.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-  }
+const nimbra::hosts::HostApi kNautilus{
+    "Nautilus",
+    [](const char* name, const char* label, const char* icon) {
+      return G_OBJECT(nautilus_menu_item_new(name, label, nullptr, icon));
+    },
+    nullptr,  // Nautilus menus have no separators
+    [] { return G_OBJECT(nautilus_menu_new()); },
+    [](GObject* menu, GObject* item) { nautilus_menu_append_item(NAUTILUS_MENU(menu), NAUTILUS_MENU_ITEM(item)); },
+    [](GObject* item, GObject* menu) { nautilus_menu_item_set_submenu(NAUTILUS_MENU_ITEM(item), NAUTILUS_MENU(menu)); },
+    [](GObject* file) { return nautilus_file_info_get_uri_scheme(NAUTILUS_FILE_INFO(file)); },
+    [](GObject* file) { return nautilus_file_info_get_location(NAUTILUS_FILE_INFO(file)); },
+    [](GObject* file) { return nautilus_file_info_is_directory(NAUTILUS_FILE_INFO(file)) != FALSE; },
+};
+
+void initMenuProvider(gpointer iface, gpointer) {
+  auto* provider = static_cast<NautilusMenuProviderInterface*>(iface);
+  provider->get_file_items = [](NautilusMenuProvider*, GList* files) {
+    return answer([files](ModuleExtension& extension) { return extension.fileItems(files); });
+  };
+  provider->get_background_items = [](NautilusMenuProvider*, NautilusFileInfo* folder) {
+    return answer([folder](ModuleExtension& extension) { return extension.backgroundItems(G_OBJECT(folder)); });
+  };
 }
 
-void stop() {
-  nimbra::nautilus::answerFrom(nullptr);
-  delete std::exchange(gExtension, nullptr);
+GType registerType(GTypeModule* module) {
+  return nimbra::hosts::module::registerProvider(module, kNautilus, NAUTILUS_TYPE_MENU_PROVIDER, initMenuProvider);
 }
+
+std::shared_ptr<nimbra::hosts::HostSession> makeHost() { return std::make_shared<nimbra::nautilus::NautilusHost>(); }
 
 }  // namespace
 
-NIMBRA_EXPORT void nautilus_module_initialize(GTypeModule* module) {
-  try {
-    stayResident();
-    gProviderType = nimbra::nautilus::registerMenuProvider(module);
-    stop();
-    gExtension = new nimbra::nautilus::NautilusExtension();
-    nimbra::nautilus::answerFrom(gExtension);
-  } catch (const std::exception& error) {
-    nimbra::platform::journalLog("extension")->error(std::string("module start failed: ") + error.what());
-  } catch (...) {
-    nimbra::platform::journalLog("extension")->error("module start failed");
-  }
-}
-
-NIMBRA_EXPORT void nautilus_module_shutdown(void) {
-  try {
-    stop();
-  } catch (...) {
-  }
-}
-
-NIMBRA_EXPORT void nautilus_module_list_types(const GType** types, int* count) {
-  static GType list[1];
-  list[0] = gProviderType;
-  *types = list;
-  *count = gProviderType ? 1 : 0;
-}
+NIMBRA_GTYPE_MODULE_ENTRY_POINTS(nautilus, kNautilus, registerType, makeHost)

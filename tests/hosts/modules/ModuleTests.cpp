@@ -1,6 +1,7 @@
-// The built module loaded as Nautilus loads it, asked for menus about fake
-// NautilusFileInfo objects and picked, in a private world with a private bus.
-// Runs with G_DEBUG=fatal-warnings,fatal-criticals: any GLib warning fails it.
+// Each built module loaded as its file manager loads it, asked for menus about fake
+// file descriptions and picked, in a private world with a private bus. Every rule
+// runs once per file manager. Runs with G_DEBUG=fatal-warnings,fatal-criticals:
+// any GLib warning fails it.
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -14,7 +15,7 @@
 #include <vector>
 
 #include "BusRecording.h"
-#include "LoadedModule.h"
+#include "HostModules.h"
 #include "PrivateSessionBus.h"
 #include "World.h"
 #include "nimbra/platform/linux/GioSupport.h"
@@ -38,35 +39,37 @@ bool spinUntil(const std::function<bool()>& done) {
 struct Item {
   std::string name, label;
   bool sensitive = false;
-  NautilusMenuItem* object = nullptr;
+  GObject* object = nullptr;
   std::vector<Item> children;
 };
 
 // A returned item list as a tree; the list is freed, the items stay referenced in `keep`.
-std::vector<Item> tree(GList* items, std::vector<GObject*>& keep) {
+std::vector<Item> tree(const HostCase& host, GList* items, std::vector<GObject*>& keep) {
   std::vector<Item> result;
   for (GList* l = items; l; l = l->next) {
     Item item;
     gchar *name = nullptr, *label = nullptr;
-    NautilusMenu* menu = nullptr;
+    GObject* menu = nullptr;
     gboolean sensitive = FALSE;
     g_object_get(l->data, "name", &name, "label", &label, "menu", &menu, "sensitive", &sensitive, nullptr);
     item.name = name ? name : "";
     item.label = label ? label : "";
     item.sensitive = sensitive;
-    item.object = NAUTILUS_MENU_ITEM(l->data);
+    item.object = G_OBJECT(l->data);
     keep.push_back(G_OBJECT(g_object_ref(l->data)));
     if (menu) {
-      item.children = tree(nautilus_menu_get_items(menu), keep);
+      item.children = tree(host, host.submenuItems(menu), keep);
       g_object_unref(menu);
     }
     g_free(name);
     g_free(label);
     result.push_back(std::move(item));
   }
-  if (items) nautilus_menu_item_list_free(items);
+  g_list_free_full(items, g_object_unref);
   return result;
 }
+
+void activate(const Item& item) { g_signal_emit_by_name(item.object, "activate"); }
 
 std::vector<std::string> labels(const std::vector<Item>& items) {
   std::vector<std::string> result;
@@ -74,18 +77,18 @@ std::vector<std::string> labels(const std::vector<Item>& items) {
   return result;
 }
 
-class NautilusModuleTest : public ::testing::Test {
+class HostModuleTest : public ::testing::TestWithParam<const HostCase*> {
  protected:
-  NautilusModuleTest() {
+  HostModuleTest() : host_(*GetParam()) {
     for (const auto* dir : {"Desktop", "Documents", "work"}) fs::create_directories(world_.home() / dir);
     world_.installApp("code.desktop", "Code");
     // The module reads the world from this process's environment.
     env_ = world_.env({"DBUS_SESSION_BUS_ADDRESS=" + bus_.address()});
     for (const auto& entry : env_) ::putenv(const_cast<char*>(entry.c_str()));
     recorder_ = std::make_unique<BusRecording>(bus_.address());
-    // NIMBRA_NAUTILUS_MODULE in the environment tests an installed module instead.
-    const char* installed = std::getenv("NIMBRA_NAUTILUS_MODULE");
-    module_ = std::make_unique<LoadedModule>(installed ? installed : NIMBRA_NAUTILUS_MODULE);
+    // NIMBRA_MODULE in the environment tests an installed module instead.
+    const char* installed = std::getenv("NIMBRA_MODULE");
+    module_ = host_.load(installed ? fs::path(installed) : host_.builtModule);
     // Ready, with the caches warm: the installed editor is offered.
     EXPECT_TRUE(spinUntil([&] { return background(work()).size() == 2; })) << "the module never got ready";
   }
@@ -94,18 +97,20 @@ class NautilusModuleTest : public ::testing::Test {
 
   std::vector<Item> background(const fs::path& folder) { return backgroundAt(platform::fileURI(folder)); }
   std::vector<Item> backgroundAt(const std::string& location) {
-    NautilusFileInfo* info = fileInfo(location.c_str(), true);
-    auto items = tree(nautilus_menu_provider_get_background_items(module_->menuProvider(), info), keep_);
-    g_object_unref(info);
+    GObject* folder = fakeFile(location.c_str(), true);
+    auto items = tree(host_, host_.background(provider(), folder), keep_);
+    g_object_unref(folder);
     return items;
   }
   std::vector<Item> files(const std::vector<std::pair<std::string, bool>>& selection) {
     GList* infos = nullptr;
-    for (const auto& [location, isDirectory] : selection) infos = g_list_append(infos, fileInfo(location.c_str(), isDirectory));
-    auto items = tree(nautilus_menu_provider_get_file_items(module_->menuProvider(), infos), keep_);
+    for (const auto& [location, isDirectory] : selection) infos = g_list_append(infos, fakeFile(location.c_str(), isDirectory));
+    auto items = tree(host_, host_.files(provider(), infos), keep_);
     g_list_free_full(infos, g_object_unref);
     return items;
   }
+
+  GObject* provider() const { return module_->provider(host_.providerInterface); }
 
   // The recorder got `line`; the module's work reports back through the main loop meanwhile.
   bool recorded(const std::string& line) {
@@ -127,10 +132,11 @@ class NautilusModuleTest : public ::testing::Test {
     return owned;
   }
 
-  ~NautilusModuleTest() override {
+  ~HostModuleTest() override {
     for (auto* object : keep_) g_object_unref(object);
   }
 
+  const HostCase& host_;
   World world_;
   PrivateSessionBus bus_;
   std::vector<std::string> env_;
@@ -139,7 +145,7 @@ class NautilusModuleTest : public ::testing::Test {
   std::vector<GObject*> keep_;
 };
 
-TEST_F(NautilusModuleTest, TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem) {
+TEST_P(HostModuleTest, TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem) {
   const auto items = background(work());
   ASSERT_EQ(labels(items), (std::vector<std::string>{"New", "Open Folder with"}));
   const auto& leaves = items[0].children;
@@ -152,15 +158,15 @@ TEST_F(NautilusModuleTest, TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem
   // A menu built later for another folder does not change what this item does.
   fs::create_directories(work() / "elsewhere");
   background(work() / "elsewhere");
-  nautilus_menu_item_activate(leaves[0].object);
-  nautilus_menu_item_activate(leaves[0].object);
+  activate(leaves[0]);
+  activate(leaves[0]);
   ASSERT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
   EXPECT_TRUE(fs::is_empty(work() / "elsewhere"));
   EXPECT_TRUE(recorded("reveal " + platform::fileURI(work() / "New Folder")));
   EXPECT_TRUE(recorded("signal ai.corvane.nimbra.menuUsed"));
 }
 
-TEST_F(NautilusModuleTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
+TEST_P(HostModuleTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
   std::ofstream(work() / "report.pdf") << "%PDF";
   fs::create_directories(work() / "src");
   fs::create_directory_symlink(work() / "src", work() / "src link");
@@ -173,19 +179,19 @@ TEST_F(NautilusModuleTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
             (std::vector<std::string>{"Send to", "Open Folder with"}));
   EXPECT_EQ(labels(files({{platform::fileURI(work() / "Tool.app"), true}})), std::vector<std::string>{"Send to"});
 
-  nautilus_menu_item_activate(file[0].children[0].object);
+  activate(file[0].children[0]);
   ASSERT_TRUE(spinUntil([&] { return fs::exists(work() / "report.zip"); }));
   EXPECT_TRUE(recorded("reveal " + platform::fileURI(work() / "report.zip")));
 }
 
-TEST_F(NautilusModuleTest, PlacesThatAreNotLocalFoldersGetNoMenus) {
+TEST_P(HostModuleTest, PlacesThatAreNotLocalFoldersGetNoMenus) {
   EXPECT_TRUE(backgroundAt("trash:///").empty());
   EXPECT_TRUE(backgroundAt("recent:///").empty());
   EXPECT_TRUE(files({{platform::fileURI(work()), true}, {"trash:///gone.txt", false}}).empty());
   EXPECT_TRUE(files({}).empty());
 }
 
-TEST_F(NautilusModuleTest, TheUsersSwitchTakesTheMenusAwayAtOnceAndBack) {
+TEST_P(HostModuleTest, TheUsersSwitchTakesTheMenusAwayAtOnceAndBack) {
   ASSERT_TRUE(spinUntil([&] { return busNameOwned(); }));
   const auto flag = world_.home() / ".config/ai.corvane.nimbra/extension-off";
   std::ofstream(flag) << "";
@@ -194,7 +200,7 @@ TEST_F(NautilusModuleTest, TheUsersSwitchTakesTheMenusAwayAtOnceAndBack) {
   EXPECT_TRUE(spinUntil([&] { return !background(work()).empty() && busNameOwned(); }));
 }
 
-TEST_F(NautilusModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
+TEST_P(HostModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
   std::ofstream(work() / "a.txt") << "a";
   const auto file = files({{platform::fileURI(work() / "a.txt"), false}});
   // Another process is in the middle of a write to the settings: storing the
@@ -202,7 +208,7 @@ TEST_F(NautilusModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
   sqlite3* other = nullptr;
   sqlite3_open((world_.home() / ".config/K4W81H3Q06.ai.corvane.nimbra/defaults.sqlite").c_str(), &other);
   ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-  nautilus_menu_item_activate(file[0].children[4].object);  // Another Folder…
+  activate(file[0].children[4]);  // Another Folder…
   for (int i = 0; i < 50; ++i) {
     ASSERT_EQ(labels(files({{platform::fileURI(work() / "a.txt"), false}})), std::vector<std::string>{"Send to"});
     g_main_context_iteration(nullptr, FALSE);
@@ -213,15 +219,18 @@ TEST_F(NautilusModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
   EXPECT_TRUE(recorded("signal ai.corvane.nimbra.transfer"));
 }
 
-TEST_F(NautilusModuleTest, ItemsOutliveTheProviderAndTheModuleLoadsAgain) {
+TEST_P(HostModuleTest, ItemsOutliveTheProviderAndTheModuleLoadsAgain) {
   const auto before = background(work());
   module_->unload();
-  nautilus_menu_item_activate(before[0].children[0].object);
+  activate(before[0].children[0]);
   EXPECT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder"); }));
   module_->load();
-  nautilus_menu_item_activate(background(work())[0].children[0].object);
+  activate(background(work())[0].children[0]);
   EXPECT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
 }
+
+INSTANTIATE_TEST_SUITE_P(FileManagers, HostModuleTest, ::testing::Values(&kNautilus, &kNemo, &kCaja, &kThunar),
+                         [](const auto& info) { return info.param->name; });
 
 }  // namespace
 }  // namespace nimbra::testing

@@ -1,31 +1,29 @@
-#include "NautilusExtension.h"
+#include "ModuleExtension.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MenuItems.h"
-#include "NautilusHost.h"
 #include "nimbra/extension/linux/FreedesktopIcons.h"
 #include "nimbra/extension/linux/SystemServices.h"
 #include "nimbra/platform/linux/BusNames.h"
-#include "nimbra/platform/linux/GioSupport.h"
 #include "nimbra/platform/linux/JournalLog.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
 #include "nimbra/platform/linux/SessionBus.h"
 #include "nimbra/platform/linux/WatchedExtensionSwitch.h"
 
-namespace nimbra::nautilus {
+namespace nimbra::hosts {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The local path of an item Nautilus shows; nothing for other locations (trash,
-// network, search, recent), which get no menus.
-std::optional<fs::path> localPath(NautilusFileInfo* info) {
-  const auto scheme = platform::takeString(nautilus_file_info_get_uri_scheme(info));
-  if (scheme != "file") return std::nullopt;
-  const platform::GObjectPtr<GFile> location(nautilus_file_info_get_location(info));
+// The local path of an item the file manager shows; nothing for other locations
+// (trash, network, search, recent), which get no menus.
+std::optional<fs::path> localPath(const HostApi& api, GObject* file) {
+  if (platform::takeString(api.uriScheme(file)) != "file") return std::nullopt;
+  const platform::GObjectPtr<GFile> location(api.location(file));
   const auto path = location ? platform::takeString(g_file_get_path(location.get())) : std::string();
   if (path.empty()) return std::nullopt;
   return fs::path(path);
@@ -34,8 +32,8 @@ std::optional<fs::path> localPath(NautilusFileInfo* info) {
 }  // namespace
 
 // Owns "ai.corvane.nimbra.Extension" on the session bus while the menus are on, so
-// the companion app sees that Nautilus has the module loaded and switched on. The
-// connection is made in the background; owning a name never waits. Main thread.
+// the companion app sees that the file manager has the module loaded and switched
+// on. The connection is made in the background; owning a name never waits. Main thread.
 class Announcement : public std::enable_shared_from_this<Announcement> {
  public:
   explicit Announcement(std::shared_ptr<platform::Scheduler> scheduler) : scheduler_(std::move(scheduler)) {}
@@ -80,10 +78,13 @@ class Announcement : public std::enable_shared_from_this<Announcement> {
   guint owner_ = 0;
 };
 
-struct NautilusExtension::State {
+struct ModuleExtension::State {
+  State(const HostApi& api, std::shared_ptr<HostSession> host) : api(api), host(std::move(host)) {}
+
+  const HostApi& api;
+  std::shared_ptr<HostSession> host;
   std::shared_ptr<platform::MainLoopScheduler> scheduler = platform::mainLoopScheduler();
   std::shared_ptr<platform::SystemLog> log = platform::journalLog("extension");
-  std::shared_ptr<NautilusHost> host = std::make_shared<NautilusHost>();
   std::shared_ptr<Announcement> announcement = std::make_shared<Announcement>(scheduler);
   std::shared_ptr<platform::ExtensionSwitch> extensionSwitch;
   // Set once ready, on the main thread.
@@ -94,11 +95,12 @@ struct NautilusExtension::State {
     if (!sync) return nullptr;
     const auto nodes = sync->menuNodes(request.kind, facts);
     if (nodes.empty()) return nullptr;
-    return menuItems(sync, *icons, nodes, request);
+    return menuItems(api, sync, *icons, nodes, request);
   }
 };
 
-NautilusExtension::NautilusExtension() : state_(std::make_shared<State>()) {
+ModuleExtension::ModuleExtension(const HostApi& api, std::shared_ptr<HostSession> host)
+    : state_(std::make_shared<State>(api, std::move(host))) {
   state_->extensionSwitch = platform::watchedExtensionSwitch([state = std::weak_ptr<State>(state_)](bool on) {
     if (const auto s = state.lock()) s->announcement->set(on && s->sync);
   });
@@ -124,26 +126,26 @@ NautilusExtension::NautilusExtension() : state_(std::make_shared<State>()) {
   });
 }
 
-NautilusExtension::~NautilusExtension() = default;
+ModuleExtension::~ModuleExtension() = default;
 
-GList* NautilusExtension::backgroundItems(NautilusFileInfo* folder) {
-  const auto path = localPath(folder);
+GList* ModuleExtension::backgroundItems(GObject* folder) {
+  const auto path = localPath(state_->api, folder);
   if (!path) return nullptr;
   return state_->items({}, {MenuKind::contextualMenuForContainer, *path, {}});
 }
 
-GList* NautilusExtension::fileItems(GList* files) {
+GList* ModuleExtension::fileItems(GList* files) {
   std::vector<extension::SelectedItem> facts;
   std::vector<fs::path> selection;
   for (GList* l = files; l; l = l->next) {
-    auto* info = NAUTILUS_FILE_INFO(l->data);
-    const auto path = localPath(info);
+    auto* file = G_OBJECT(l->data);
+    const auto path = localPath(state_->api, file);
     if (!path) {
       state_->host->selectionChanged({});
       return nullptr;
     }
-    // Nautilus knows whether an item is a folder, a link to one included.
-    facts.push_back(extension::SelectedItem::known(*path, nautilus_file_info_is_directory(info) != FALSE));
+    // The file manager knows whether an item is a folder, a link to one included.
+    facts.push_back(extension::SelectedItem::known(*path, state_->api.isDirectory(file)));
     selection.push_back(*path);
   }
   state_->host->selectionChanged(selection);
@@ -152,4 +154,4 @@ GList* NautilusExtension::fileItems(GList* files) {
   return state_->items(std::move(facts), {MenuKind::contextualMenuForItems, std::move(target), std::move(selection)});
 }
 
-}  // namespace nimbra::nautilus
+}  // namespace nimbra::hosts

@@ -7,7 +7,7 @@
 #include "nimbra/platform/linux/GioSupport.h"
 #include "nimbra/platform/linux/JournalLog.h"
 
-namespace nimbra::nautilus {
+namespace nimbra::hosts {
 namespace {
 
 // What an activated leaf performs; lives as long as its item.
@@ -17,9 +17,9 @@ struct Binding {
   MenuRequest request;
 };
 
-void activate(NautilusMenuItem*, gpointer data) {
+void activate(GObject*, gpointer data) {
   const auto& binding = *static_cast<Binding*>(data);
-  // A GLib callback: nothing may escape into Nautilus.
+  // A GLib callback: nothing may escape into the file manager.
   try {
     binding.sync->perform(binding.action, binding.request.target, binding.request.selection);
   } catch (const std::exception& error) {
@@ -39,59 +39,64 @@ const char* kindName(MenuKind kind) {
   return "container";
 }
 
-class NautilusMenuHost {
+class ItemHost {
  public:
   // Items with a reference each, in order.
-  using Menu = std::vector<NautilusMenuItem*>;
+  using Menu = std::vector<GObject*>;
 
-  NautilusMenuHost(std::shared_ptr<extension::FinderSync> sync, const extension::FreedesktopIcons& icons,
-                   const MenuRequest& request)
-      : sync_(std::move(sync)), icons_(icons), request_(request), prefix_(std::string("NimbraExtension::") + kindName(request.kind)) {}
+  ItemHost(const HostApi& api, std::shared_ptr<extension::FinderSync> sync, const extension::FreedesktopIcons& icons,
+           const MenuRequest& request)
+      : api_(api), sync_(std::move(sync)), icons_(icons), request_(request),
+        prefix_(std::string("NimbraExtension::") + kindName(request.kind) + "::") {}
 
   Menu makeMenu() { return {}; }
-  // Nautilus menus have no separators.
-  void addSeparator(Menu&) {}
+
+  void addSeparator(Menu& menu) {
+    if (api_.newSeparator) menu.push_back(api_.newSeparator((prefix_ + "separator" + std::to_string(++separators_)).c_str()));
+  }
 
   void addAction(Menu& menu, const MenuNode::Action& action, long tag) {
-    auto* item = newItem(prefix_ + "::" + std::to_string(tag), action.title, action.icon);
+    auto* item = newItem(prefix_ + std::to_string(tag), action.title, action.icon);
     g_signal_connect_data(item, "activate", G_CALLBACK(activate), new Binding{sync_, action.action, request_},
                           [](gpointer data, GClosure*) { delete static_cast<Binding*>(data); }, GConnectFlags(0));
     menu.push_back(item);
   }
 
   void addSubmenu(Menu& menu, const MenuNode::Submenu& submenu, Menu children) {
-    auto* item = newItem(prefix_ + "::menu" + std::to_string(++submenus_), submenu.title, submenu.icon);
-    const platform::GObjectPtr<NautilusMenu> sub(nautilus_menu_new());
+    auto* item = newItem(prefix_ + "menu" + std::to_string(++submenus_), submenu.title, submenu.icon);
+    const platform::GObjectPtr<GObject> sub(api_.newMenu());
     for (auto* child : children) {
-      nautilus_menu_append_item(sub.get(), child);
+      api_.appendItem(sub.get(), child);
       g_object_unref(child);
     }
-    nautilus_menu_item_set_submenu(item, sub.get());
+    api_.setSubmenu(item, sub.get());
     menu.push_back(item);
   }
 
  private:
-  NautilusMenuItem* newItem(const std::string& name, const std::string& label, const std::optional<MenuIcon>& icon) {
+  GObject* newItem(const std::string& name, const std::string& label, const std::optional<MenuIcon>& icon) {
     const auto iconName = icon ? icons_.name(*icon) : std::string();
-    return nautilus_menu_item_new(name.c_str(), label.c_str(), nullptr, iconName.empty() ? nullptr : iconName.c_str());
+    return api_.newItem(name.c_str(), label.c_str(), iconName.empty() ? nullptr : iconName.c_str());
   }
 
+  const HostApi& api_;
   std::shared_ptr<extension::FinderSync> sync_;
   const extension::FreedesktopIcons& icons_;
   const MenuRequest& request_;
   const std::string prefix_;
   int submenus_ = 0;
+  int separators_ = 0;
 };
 
 }  // namespace
 
-GList* menuItems(const std::shared_ptr<extension::FinderSync>& sync, const extension::FreedesktopIcons& icons,
-                 std::span<const MenuNode> nodes, const MenuRequest& request) {
-  NautilusMenuHost host(sync, icons, request);
+GList* menuItems(const HostApi& api, const std::shared_ptr<extension::FinderSync>& sync,
+                 const extension::FreedesktopIcons& icons, std::span<const MenuNode> nodes, const MenuRequest& request) {
+  ItemHost host(api, sync, icons, request);
   std::vector<MenuAction> actions;
   GList* items = nullptr;
   for (auto* item : extension::render(host, nodes, actions)) items = g_list_append(items, item);
   return items;
 }
 
-}  // namespace nimbra::nautilus
+}  // namespace nimbra::hosts
