@@ -27,9 +27,14 @@ class NoLog final : public platform::SystemLog {
   void error(std::string_view) override {}
 };
 
-// Among the file managers we have an extension for, the one the user has.
+// Among the file managers we have a module for, the one the user has.
 std::shared_ptr<platform::FileManagerPresence> presenceInUse() {
-  const std::vector<std::shared_ptr<platform::FileManagerPresence>> known = {platform::filesPresence(NIMBRA_FILES_MODULE)};
+  const std::vector<std::shared_ptr<platform::FileManagerPresence>> known = {
+      platform::modulePresence(platform::filesModule(NIMBRA_NAUTILUS_MODULE)),
+      platform::modulePresence(platform::nemoModule(NIMBRA_NEMO_MODULE)),
+      platform::modulePresence(platform::cajaModule(NIMBRA_CAJA_MODULE)),
+      platform::modulePresence(platform::thunarModule(NIMBRA_THUNAR_MODULE)),
+  };
   std::vector<std::string> desktopIDs;
   for (const auto& presence : known) desktopIDs.push_back(presence->desktopID());
   return known[fileManagerInUse(desktopIDs, platform::defaultFileManagerID(), platform::desktopEntryInstalled)];

@@ -113,8 +113,21 @@ bool desktopEntryInstalled(std::string_view desktopID) {
   return GObjectPtr<GDesktopAppInfo>(g_desktop_app_info_new(std::string(desktopID).c_str())) != nullptr;
 }
 
-std::shared_ptr<FileManagerPresence> filesPresence(std::filesystem::path module) {
-  return modulePresence({"Files", "org.gnome.Nautilus.desktop", "org.gnome.Nautilus", std::move(module), {"nautilus", "-q"}});
+FileManagerModule filesModule(std::filesystem::path module) {
+  return {"Files", "org.gnome.Nautilus.desktop", "org.gnome.Nautilus", std::move(module), {"nautilus", "-q"}};
+}
+
+FileManagerModule nemoModule(std::filesystem::path module) {
+  return {"Nemo", "nemo.desktop", "org.Nemo", std::move(module), {"nemo", "-q"}};
+}
+
+// Caja's entry for opening folders is its folder handler, not its browser.
+FileManagerModule cajaModule(std::filesystem::path module) {
+  return {"Caja", "caja-folder-handler.desktop", "org.mate.Caja", std::move(module), {"caja", "-q"}};
+}
+
+FileManagerModule thunarModule(std::filesystem::path module) {
+  return {"Thunar", "thunar.desktop", "org.xfce.FileManager", std::move(module), {"thunar", "-q"}};
 }
 
 }  // namespace nimbra::platform

@@ -27,8 +27,12 @@ struct FileManagerModule {
 std::shared_ptr<FileManagerPresence> modulePresence(FileManagerModule fileManager,
                                                     std::shared_ptr<SessionBus> bus = SessionBus::shared());
 
-// GNOME Files (Nautilus 43) with our module installed at `module`.
-std::shared_ptr<FileManagerPresence> filesPresence(std::filesystem::path module);
+// The file managers we have a module for, with ours installed at `module`:
+// GNOME Files (Nautilus 43), Nemo, Caja and Thunar.
+FileManagerModule filesModule(std::filesystem::path module);
+FileManagerModule nemoModule(std::filesystem::path module);
+FileManagerModule cajaModule(std::filesystem::path module);
+FileManagerModule thunarModule(std::filesystem::path module);
 
 // The desktop entry ID of the desktop's default application for folders; nothing when none is set.
 std::optional<std::string> defaultFileManagerID();
