@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the package with CPack, checks its control data and contents, unpacks it
-# with dpkg -x and runs the unpacked programs and module in a throw-away home.
+# Builds the packages with CPack, checks their control data and contents, unpacks
+# them with dpkg -x and runs the unpacked programs and modules in a throw-away home.
 set -euo pipefail
 build=$1 module_tests=$2
 scratch=$(mktemp -d)
@@ -8,22 +8,29 @@ trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; fail "cpack"; }
-debs=("$scratch"/out/nimbra_*_amd64.deb)
-[[ -f ${debs[0]} ]] || fail "no nimbra_<version>_amd64.deb in $(ls "$scratch/out")"
-deb=${debs[0]}
+deb_of() {
+  local debs=("$scratch"/out/"$1"_*_amd64.deb)
+  [[ -f ${debs[0]} ]] || fail "no $1_<version>_amd64.deb in $(ls "$scratch/out")"
+  echo "${debs[0]}"
+}
+nimbra=$(deb_of nimbra)
 
-# Runtime dependencies only: libraries found by dpkg-shlibdeps, nothing the build or tests use.
-depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libnautilus-extension4 libdeflate0 libsqlite3-0 shared-mime-info; do
+# Runtime dependencies only: libraries found by dpkg-shlibdeps, nothing the build or
+# tests use, and no file manager: those come with the host packages.
+depends=$(dpkg-deb -f "$nimbra" Depends)
+for needed in libqt6widgets6 libdeflate0 libsqlite3-0 shared-mime-info; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [[ $depends != *-dev* && $depends != *gtest* && $depends != *lintian* ]] || fail "Depends has build or test packages: $depends"
+fields=$(dpkg-deb -f "$nimbra" Depends Recommends)
+for fm in nautilus nemo caja thunar; do
+  [[ $fields != *" $fm"* && $fields != "$fm"* ]] || fail "nimbra pulls in a file manager: $fields"
+done
 
 root=$scratch/root
-dpkg -x "$deb" "$root"
-extensiondir=$(pkg-config --variable=extensiondir libnautilus-extension-4)
-module=$root$extensiondir/libnimbra-nautilus.so
-for file in "$module" "$root"/usr/bin/{nimbra,nimbra-menu,nimbra-defaults,nimbra-zip} \
+dpkg -x "$nimbra" "$root"
+[[ -z $(find "$root" -name 'libnimbra-*.so') ]] || fail "the nimbra package holds a module"
+for file in "$root"/usr/bin/{nimbra,nimbra-menu,nimbra-defaults,nimbra-zip} \
             "$root"/usr/share/man/man1/{nimbra,nimbra-menu,nimbra-defaults,nimbra-zip}.1.gz \
             "$root"/usr/share/applications/ai.corvane.nimbra.desktop \
             "$root"/usr/share/metainfo/ai.corvane.nimbra.metainfo.xml \
@@ -45,14 +52,30 @@ menu=$(run nimbra-menu container --target "$home/work")
 run nimbra-menu container --target "$home/work" --pick 0 >/dev/null || fail "picking New Folder"
 [[ -d "$home/work/New Folder" ]] || fail "no New Folder after the pick"
 
-# The unpacked module loaded as Files loads it: menus, a new folder, a zip made by
-# the unpacked nimbra-zip. GLib registers a module's types once a process: one test a run.
-for test in TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem SelectedItemsGetSendToAndFoldersOpenFolderWith; do
-  NIMBRA_NAUTILUS_MODULE=$module G_DEBUG=fatal-warnings,fatal-criticals \
-    "$module_tests" --gtest_filter="NautilusModuleTest.$test" >"$scratch/module.log" 2>&1 \
-    || { cat "$scratch/module.log"; fail "the unpacked module"; }
-done
+lint() {
+  lintian --fail-on error,warning "$1" >"$scratch/lintian.log" 2>&1 || { cat "$scratch/lintian.log"; fail "lintian on $(basename "$1")"; }
+  cat "$scratch/lintian.log"
+}
+lint "$nimbra"
 
-lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || { cat "$scratch/lintian.log"; fail "lintian reports errors"; }
-cat "$scratch/lintian.log"
-echo "ok: $(basename "$deb")"
+# Each host package: its module alone, where its file manager loads it, needing
+# nimbra of this version; the unpacked module loaded as its file manager loads it
+# and picked, with the unpacked nimbra-zip. GLib registers a module's types once a
+# process: one test a run.
+version=$(dpkg-deb -f "$nimbra" Version)
+for host in nautilus nemo caja thunar; do
+  deb=$(deb_of "nimbra-$host")
+  [[ $(dpkg-deb -f "$deb" Depends) == *"nimbra (= $version)"* ]] || fail "nimbra-$host does not depend on nimbra $version"
+  [[ $(dpkg-deb -f "$deb" Enhances) == "$host"* ]] || fail "nimbra-$host does not enhance $host"
+  modules=$(dpkg-deb -c "$deb" | grep -c '\.so$' || true)
+  [[ $modules == 1 ]] || fail "nimbra-$host holds $modules modules"
+  dpkg -x "$deb" "$root"
+  module=$(find "$root" -name "libnimbra-$host.so")
+  for test in TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem SelectedItemsGetSendToAndFoldersOpenFolderWith; do
+    NIMBRA_MODULE=$module G_DEBUG=fatal-warnings,fatal-criticals \
+      "$module_tests" --gtest_filter="FileManagers/HostModuleTest.$test/$host" >"$scratch/module.log" 2>&1 \
+      || { cat "$scratch/module.log"; fail "the unpacked $host module"; }
+  done
+  lint "$deb"
+done
+echo "ok: $(cd "$scratch/out" && ls ./*.deb | tr '\n' ' ')"
