@@ -92,8 +92,10 @@ void createInFolder(const Services& s, const NewItem& item, const fs::path& fold
     return fail(s, "create " + item.id + ": " + error.what());
   }
   s->scheduler->onMain([s, created, rename] {
+    // A host that renames the item through its own call shows it there.
+    if (rename && s->host->renameDirectly(created)) return;
     s->fileManager->reveal({created});
-    if (!rename || s->host->renameDirectly(created)) return;
+    if (!rename) return;
     if (s->host->mayPressKeys()) return renameAttempt(s, created, 1);
     s->log->info("rename: no permission to post events yet");
     s->host->askToPressKeys();

@@ -162,8 +162,13 @@ TEST_P(HostModuleTest, TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem) {
   activate(leaves[0]);
   ASSERT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
   EXPECT_TRUE(fs::is_empty(work() / "elsewhere"));
-  EXPECT_TRUE(recorded("reveal " + platform::fileURI(work() / "New Folder")));
   EXPECT_TRUE(recorded("signal ai.corvane.nimbra.menuUsed"));
+  // Only Thunar has a rename call of its own, which shows the item too; the others
+  // reveal it, and their renames need their windows.
+  const auto uri = platform::fileURI(work() / "New Folder 2");
+  const bool renamesItself = host_.name == "thunar";
+  EXPECT_TRUE(recorded((renamesItself ? "rename " : "reveal ") + uri));
+  EXPECT_FALSE(recorder_->waitFor((renamesItself ? "reveal " : "rename ") + uri, 200ms));
 }
 
 TEST_P(HostModuleTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {

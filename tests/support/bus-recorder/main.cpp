@@ -1,10 +1,11 @@
 // nimbra-bus-recorder OUTPUT_FILE
 //
 // Stands in for the desktop on a test's session bus: owns
-// org.freedesktop.FileManager1 and listens to the extension's notifications,
-// appending one line per event to OUTPUT_FILE:
-//   ready                      the name is owned and the listener active
+// org.freedesktop.FileManager1 and Thunar's org.xfce.FileManager, and listens to
+// the extension's notifications, appending one line per event to OUTPUT_FILE:
+//   ready                      the names are owned and the listener active
 //   reveal <uri>               for each URI of a ShowItems call
+//   rename <uri>               for each RenameFile call
 //   signal <name>              for each notification
 // Exits with status 0 on SIGTERM, 1 when the bus or the name is unavailable.
 
@@ -39,6 +40,14 @@ void onShowItems(GDBusConnection*, const gchar*, const gchar*, const gchar*, con
   g_dbus_method_invocation_return_value(invocation, nullptr);
 }
 
+void onRenameFile(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*, GVariant* parameters,
+                  GDBusMethodInvocation* invocation, gpointer) {
+  const gchar* uri = nullptr;
+  g_variant_get(parameters, "(&s&s&s)", &uri, nullptr, nullptr);
+  append(std::string("rename ") + uri);
+  g_dbus_method_invocation_return_value(invocation, nullptr);
+}
+
 void onPosted(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*, GVariant* parameters, gpointer) {
   const gchar* name = nullptr;
   if (g_variant_is_of_type(parameters, G_VARIANT_TYPE("(s)"))) g_variant_get(parameters, "(&s)", &name);
@@ -58,10 +67,17 @@ int main(int argc, char** argv) {
 
   GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(R"(<node><interface name="org.freedesktop.FileManager1">
     <method name="ShowItems"><arg type="as" direction="in"/><arg type="s" direction="in"/></method>
+    </interface><interface name="org.xfce.FileManager">
+    <method name="RenameFile"><arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="s" direction="in"/></method>
     </interface></node>)", nullptr);
-  const GDBusInterfaceVTable vtable{onShowItems, nullptr, nullptr, {}};
-  g_dbus_connection_register_object(bus, "/org/freedesktop/FileManager1", node->interfaces[0], &vtable, nullptr,
+  const GDBusInterfaceVTable showItems{onShowItems, nullptr, nullptr, {}};
+  g_dbus_connection_register_object(bus, "/org/freedesktop/FileManager1", node->interfaces[0], &showItems, nullptr,
                                     nullptr, nullptr);
+  const GDBusInterfaceVTable renameFile{onRenameFile, nullptr, nullptr, {}};
+  g_dbus_connection_register_object(bus, "/org/xfce/FileManager", node->interfaces[1], &renameFile, nullptr, nullptr,
+                                    nullptr);
+  g_bus_own_name_on_connection(bus, "org.xfce.FileManager", G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE, nullptr, nullptr,
+                               nullptr, nullptr);
   // Subscribing sends the match rule before the name request below, and the bus
   // handles a connection's messages in order: once the name is ours, so is the match.
   g_dbus_connection_signal_subscribe(bus, nullptr, "ai.corvane.nimbra.Notifications", "Posted", "/ai/corvane/nimbra",

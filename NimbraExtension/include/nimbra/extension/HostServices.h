@@ -18,7 +18,7 @@ class HostServices {
   virtual bool fileManagerIsFrontmost() = 0;
   virtual std::vector<std::filesystem::path> selectedItems() = 0;
   virtual void pressRename() = 0;
-  // Or puts `item` into rename through a call of the host's own; false where it has none.
+  // Or shows `item` in rename through a call of the host's own; false where it has none.
   virtual bool renameDirectly(const std::filesystem::path&) { return false; }
 };
 
