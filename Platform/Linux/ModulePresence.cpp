@@ -11,21 +11,6 @@
 namespace nimbra::platform {
 namespace {
 
-// Quick questions to the bus itself: it answers at once or not at all.
-constexpr int kBusTimeoutMs = 2000;
-
-std::optional<guint32> ownerProcess(GDBusConnection* connection, const std::string& name) {
-  GVariant* reply = g_dbus_connection_call_sync(connection, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                                "org.freedesktop.DBus", "GetConnectionUnixProcessID",
-                                                g_variant_new("(s)", name.c_str()), G_VARIANT_TYPE("(u)"),
-                                                G_DBUS_CALL_FLAGS_NO_AUTO_START, kBusTimeoutMs, nullptr, nullptr);
-  if (!reply) return std::nullopt;
-  guint32 pid = 0;
-  g_variant_get(reply, "(u)", &pid);
-  g_variant_unref(reply);
-  return pid;
-}
-
 // Whether the process maps a file of this name; no when its maps cannot be read.
 bool maps(guint32 pid, const std::filesystem::path& module) {
   std::ifstream in("/proc/" + std::to_string(pid) + "/maps");
@@ -61,11 +46,11 @@ class ModulePresence final : public FileManagerPresence {
     presence.installed = std::filesystem::exists(fileManager_.module, ec);
     const auto connection = bus_->connection();
     if (!connection) return presence;
-    const auto pid = ownerProcess(connection.get(), fileManager_.busName);
+    const auto pid = nameOwnerProcess(connection.get(), fileManager_.busName);
     presence.running = pid.has_value();
     if (!pid) return presence;
     // The announcement counts only when the file manager's own process made it.
-    presence.loaded = maps(*pid, fileManager_.module) || ownerProcess(connection.get(), kExtensionBusName) == pid;
+    presence.loaded = maps(*pid, fileManager_.module) || nameOwnerProcess(connection.get(), kExtensionBusName) == pid;
     return presence;
   }
 

@@ -47,4 +47,17 @@ std::shared_ptr<SessionBus> SessionBus::shared() {
   return *bus;
 }
 
+std::optional<std::uint32_t> nameOwnerProcess(GDBusConnection* connection, const std::string& name) {
+  constexpr int timeoutMs = 2000;
+  GVariant* reply = g_dbus_connection_call_sync(connection, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                "org.freedesktop.DBus", "GetConnectionUnixProcessID",
+                                                g_variant_new("(s)", name.c_str()), G_VARIANT_TYPE("(u)"),
+                                                G_DBUS_CALL_FLAGS_NO_AUTO_START, timeoutMs, nullptr, nullptr);
+  if (!reply) return std::nullopt;
+  guint32 pid = 0;
+  g_variant_get(reply, "(u)", &pid);
+  g_variant_unref(reply);
+  return pid;
+}
+
 }  // namespace nimbra::platform

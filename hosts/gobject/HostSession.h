@@ -6,9 +6,12 @@
 #include <gio/gio.h>
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "nimbra/extension/HostServices.h"
+#include "nimbra/platform/FileManager.h"
+#include "nimbra/platform/Scheduler.h"
 #include "nimbra/platform/linux/GioSupport.h"
 
 namespace nimbra::hosts {
@@ -19,6 +22,12 @@ class HostSession : public extension::HostServices {
   void selectionChanged(std::vector<std::filesystem::path> items) { selection_ = std::move(items); }
   // The display's context for launching an application from a pick; nothing without a display.
   virtual platform::GObjectPtr<GAppLaunchContext> launchContext() const = 0;
+  // Where picks reveal their items: the desktop's file manager, unless the host
+  // knows a better way into itself.
+  virtual std::shared_ptr<platform::FileManager> fileManager(std::shared_ptr<platform::FileManager> desktops,
+                                                             std::shared_ptr<platform::Scheduler>) {
+    return desktops;
+  }
 
   // Current where the file manager asks on every selection change (Nautilus, Nemo, Caja).
   std::vector<std::filesystem::path> selectedItems() override { return selection_; }

@@ -113,6 +113,7 @@ ModuleExtension::ModuleExtension(const HostApi& api, std::shared_ptr<HostSession
     environment.extensionSwitch = s->extensionSwitch;
     auto services = extension::systemDispatcherServices(s->log, s->host, s->scheduler,
                                                         [host = s->host] { return host->launchContext(); });
+    services.fileManager = s->host->fileManager(std::move(services.fileManager), s->scheduler);
     auto locator = environment.locator;
     auto sync = std::make_shared<extension::FinderSync>(std::move(settings), std::move(environment), std::move(services));
     sync->warmUp();

@@ -1,6 +1,7 @@
 #pragma once
-// Thunar adds to the GTK 3 host a rename of its own: its org.xfce.FileManager
-// interface opens the rename of any file it is given.
+// Thunar adds to the GTK 3 host what its org.xfce.FileManager interface offers:
+// the rename of any file it is given, and showing a file selected in a window of
+// its own even where another file manager answers the desktop's reveals.
 
 #include "Gtk3Host.h"
 
@@ -9,6 +10,8 @@ namespace nimbra::thunar {
 class ThunarHost final : public hosts::Gtk3Host {
  public:
   bool renameDirectly(const std::filesystem::path& item) override;
+  std::shared_ptr<platform::FileManager> fileManager(std::shared_ptr<platform::FileManager> desktops,
+                                                     std::shared_ptr<platform::Scheduler> scheduler) override;
 };
 
 }  // namespace nimbra::thunar

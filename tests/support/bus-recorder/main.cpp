@@ -6,6 +6,7 @@
 //   ready                      the names are owned and the listener active
 //   reveal <uri>               for each URI of a ShowItems call
 //   rename <uri>               for each RenameFile call
+//   select <folder-uri> <name> for each DisplayFolderAndSelect call
 //   signal <name>              for each notification
 // Exits with status 0 on SIGTERM, 1 when the bus or the name is unavailable.
 
@@ -40,11 +41,16 @@ void onShowItems(GDBusConnection*, const gchar*, const gchar*, const gchar*, con
   g_dbus_method_invocation_return_value(invocation, nullptr);
 }
 
-void onRenameFile(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar*, GVariant* parameters,
+void onThunarCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* method, GVariant* parameters,
                   GDBusMethodInvocation* invocation, gpointer) {
-  const gchar* uri = nullptr;
-  g_variant_get(parameters, "(&s&s&s)", &uri, nullptr, nullptr);
-  append(std::string("rename ") + uri);
+  const gchar *uri = nullptr, *name = nullptr;
+  if (g_str_equal(method, "RenameFile")) {
+    g_variant_get(parameters, "(&s&s&s)", &uri, nullptr, nullptr);
+    append(std::string("rename ") + uri);
+  } else {
+    g_variant_get(parameters, "(&s&s&s&s)", &uri, &name, nullptr, nullptr);
+    append(std::string("select ") + uri + " " + name);
+  }
   g_dbus_method_invocation_return_value(invocation, nullptr);
 }
 
@@ -69,13 +75,14 @@ int main(int argc, char** argv) {
     <method name="ShowItems"><arg type="as" direction="in"/><arg type="s" direction="in"/></method>
     </interface><interface name="org.xfce.FileManager">
     <method name="RenameFile"><arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="s" direction="in"/></method>
+    <method name="DisplayFolderAndSelect"><arg type="s" direction="in"/><arg type="s" direction="in"/>
+      <arg type="s" direction="in"/><arg type="s" direction="in"/></method>
     </interface></node>)", nullptr);
   const GDBusInterfaceVTable showItems{onShowItems, nullptr, nullptr, {}};
   g_dbus_connection_register_object(bus, "/org/freedesktop/FileManager1", node->interfaces[0], &showItems, nullptr,
                                     nullptr, nullptr);
-  const GDBusInterfaceVTable renameFile{onRenameFile, nullptr, nullptr, {}};
-  g_dbus_connection_register_object(bus, "/org/xfce/FileManager", node->interfaces[1], &renameFile, nullptr, nullptr,
-                                    nullptr);
+  const GDBusInterfaceVTable thunar{onThunarCall, nullptr, nullptr, {}};
+  g_dbus_connection_register_object(bus, "/org/xfce/FileManager", node->interfaces[1], &thunar, nullptr, nullptr, nullptr);
   g_bus_own_name_on_connection(bus, "org.xfce.FileManager", G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE, nullptr, nullptr,
                                nullptr, nullptr);
   // Subscribing sends the match rule before the name request below, and the bus

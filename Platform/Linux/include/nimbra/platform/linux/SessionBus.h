@@ -6,6 +6,7 @@
 
 #include "nimbra/platform/linux/GioSupport.h"
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -33,6 +34,10 @@ class SessionBus {
   std::mutex mutex_;  // serialises connecting; held only while connecting
   GDBusConnection* connection_ = nullptr;
 };
+
+// The process that owns `name` on the bus; nothing when nobody does. Asks the bus
+// itself, which answers at once.
+std::optional<std::uint32_t> nameOwnerProcess(GDBusConnection* connection, const std::string& name);
 
 // $DBUS_SESSION_BUS_ADDRESS, else the socket "bus" in $XDG_RUNTIME_DIR. Unlike
 // GLib's own lookup this never falls back to autolaunching a bus through X11.
