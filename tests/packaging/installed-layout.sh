@@ -71,6 +71,11 @@ for host in nautilus nemo caja thunar; do
   [[ $modules == 1 ]] || fail "nimbra-$host holds $modules modules"
   dpkg -x "$deb" "$root"
   module=$(find "$root" -name "libnimbra-$host.so")
+  exported=$(nm -D --defined-only "$module" | awk '$3 !~ /^_(init|fini)$/ {print $3}' | sort | tr '\n' ' ')
+  prefix=${host}_module
+  [[ $host == thunar ]] && prefix=thunar_extension
+  [[ $exported == "${prefix}_initialize ${prefix}_list_types ${prefix}_shutdown " ]] \
+    || fail "libnimbra-$host.so exports more than its entry points: $exported"
   for test in TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem SelectedItemsGetSendToAndFoldersOpenFolderWith; do
     NIMBRA_MODULE=$module G_DEBUG=fatal-warnings,fatal-criticals \
       "$module_tests" --gtest_filter="FileManagers/HostModuleTest.$test/$host" >"$scratch/module.log" 2>&1 \
