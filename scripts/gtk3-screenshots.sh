@@ -3,9 +3,10 @@
 # session bus, the built module in place of the installed extensions, right-clicks
 # on a file and on a folder background, Send to ▸ Compressed (zipped) folder and
 # New ▸ Folder picked, and a screenshot of each step.
-#   scripts/gtk3-screenshots.sh nemo|caja|thunar [OUTPUT_FOLDER]   (default docs/screenshots)
+#   scripts/gtk3-screenshots.sh nemo|caja|thunar [OUTPUT_FOLDER [STEPS]]   (default docs/screenshots)
 # Needs root (a private mount namespace), Xvfb, xdotool and ImageMagick. The clicks
-# (scripts/lib/HOST-clicks.sh) go to where each puts its window and menus at 1280 x 800.
+# (scripts/lib/HOST-clicks.sh, or HOST-STEPS-clicks.sh) go to where each puts its
+# window and menus at 1280 x 800.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/gtk3-session.sh
@@ -27,5 +28,5 @@ gtk3_session_start "$modules" "$HOME/Projects"
 
 shot() { import -window root "$out/$host-$1.png"; }
 click() { nautilus_click "$@"; }
-source "scripts/lib/$host-clicks.sh"
+source "scripts/lib/$host${3:+-$3}-clicks.sh"
 ls "$HOME/Projects"

@@ -33,8 +33,8 @@ const nimbra::hosts::HostApi kCaja{
 
 void initMenuProvider(gpointer iface, gpointer) {
   auto* provider = static_cast<CajaMenuProviderIface*>(iface);
-  provider->get_file_items = [](CajaMenuProvider*, GtkWidget*, GList* files) {
-    return answer([files](ModuleExtension& extension) { return extension.fileItems(files); });
+  provider->get_file_items = [](CajaMenuProvider*, GtkWidget* window, GList* files) {
+    return answer([=](ModuleExtension& extension) { return extension.fileItems(files, reinterpret_cast<GObject*>(window)); });
   };
   provider->get_background_items = [](CajaMenuProvider*, GtkWidget*, CajaFileInfo* folder) {
     return answer([folder](ModuleExtension& extension) { return extension.backgroundItems(G_OBJECT(folder)); });
@@ -45,7 +45,8 @@ GType registerType(GTypeModule* module) {
   return nimbra::hosts::module::registerProvider(module, kCaja, CAJA_TYPE_MENU_PROVIDER, initMenuProvider);
 }
 
-std::shared_ptr<nimbra::hosts::HostSession> makeHost() { return std::make_shared<nimbra::hosts::Gtk3Host>(); }
+// Caja asks for items on every selection change, so the module knows its selection.
+std::shared_ptr<nimbra::hosts::HostSession> makeHost() { return std::make_shared<nimbra::hosts::Gtk3Host>(true); }
 
 }  // namespace
 

@@ -18,8 +18,12 @@ namespace nimbra::hosts {
 
 class HostSession : public extension::HostServices {
  public:
-  // The items a provider was last asked about.
-  void selectionChanged(std::vector<std::filesystem::path> items) { selection_ = std::move(items); }
+  // The items a provider was last asked about, and the window that asked where the
+  // API says (GTK 3 hosts).
+  virtual void selectionChanged(std::vector<std::filesystem::path> items, GObject* window) {
+    (void)window;
+    selection_ = std::move(items);
+  }
   // The display's context for launching an application from a pick; nothing without a display.
   virtual platform::GObjectPtr<GAppLaunchContext> launchContext() const = 0;
   // Where picks reveal their items: the desktop's file manager, unless the host
@@ -29,7 +33,7 @@ class HostSession : public extension::HostServices {
     return desktops;
   }
 
-  // Current where the file manager asks on every selection change (Nautilus, Nemo, Caja).
+  // Current where the file manager asks on every selection change (Nautilus, Caja).
   std::vector<std::filesystem::path> selectedItems() override { return selection_; }
 
  private:

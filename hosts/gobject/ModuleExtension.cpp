@@ -135,21 +135,21 @@ GList* ModuleExtension::backgroundItems(GObject* folder) {
   return state_->items({}, {MenuKind::contextualMenuForContainer, *path, {}});
 }
 
-GList* ModuleExtension::fileItems(GList* files) {
+GList* ModuleExtension::fileItems(GList* files, GObject* window) {
   std::vector<extension::SelectedItem> facts;
   std::vector<fs::path> selection;
   for (GList* l = files; l; l = l->next) {
     auto* file = G_OBJECT(l->data);
     const auto path = localPath(state_->api, file);
     if (!path) {
-      state_->host->selectionChanged({});
+      state_->host->selectionChanged({}, window);
       return nullptr;
     }
     // The file manager knows whether an item is a folder, a link to one included.
     facts.push_back(extension::SelectedItem::known(*path, state_->api.isDirectory(file)));
     selection.push_back(*path);
   }
-  state_->host->selectionChanged(selection);
+  state_->host->selectionChanged(selection, window);
   if (selection.empty()) return nullptr;
   auto target = selection.front().parent_path();
   return state_->items(std::move(facts), {MenuKind::contextualMenuForItems, std::move(target), std::move(selection)});

@@ -19,9 +19,9 @@ class ModuleExtension {
   ModuleExtension& operator=(const ModuleExtension&) = delete;
 
   // The providers' answers: a list of menu items the file manager takes over, or
-  // nothing. The host learns the selection.
+  // nothing. The host learns the selection and the window that asked, where the API says.
   GList* backgroundItems(GObject* folder);
-  GList* fileItems(GList* files);
+  GList* fileItems(GList* files, GObject* window = nullptr);
 
  private:
   struct State;

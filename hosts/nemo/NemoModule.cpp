@@ -33,8 +33,8 @@ const nimbra::hosts::HostApi kNemo{
 
 void initMenuProvider(gpointer iface, gpointer) {
   auto* provider = static_cast<NemoMenuProviderIface*>(iface);
-  provider->get_file_items = [](NemoMenuProvider*, GtkWidget*, GList* files) {
-    return answer([files](ModuleExtension& extension) { return extension.fileItems(files); });
+  provider->get_file_items = [](NemoMenuProvider*, GtkWidget* window, GList* files) {
+    return answer([=](ModuleExtension& extension) { return extension.fileItems(files, reinterpret_cast<GObject*>(window)); });
   };
   provider->get_background_items = [](NemoMenuProvider*, GtkWidget*, NemoFileInfo* folder) {
     return answer([folder](ModuleExtension& extension) { return extension.backgroundItems(G_OBJECT(folder)); });
@@ -45,7 +45,8 @@ GType registerType(GTypeModule* module) {
   return nimbra::hosts::module::registerProvider(module, kNemo, NEMO_TYPE_MENU_PROVIDER, initMenuProvider);
 }
 
-std::shared_ptr<nimbra::hosts::HostSession> makeHost() { return std::make_shared<nimbra::hosts::Gtk3Host>(); }
+// Nemo asks for items only when a menu opens: the selection is not known after.
+std::shared_ptr<nimbra::hosts::HostSession> makeHost() { return std::make_shared<nimbra::hosts::Gtk3Host>(false); }
 
 }  // namespace
 

@@ -9,6 +9,8 @@ namespace nimbra::thunar {
 
 class ThunarHost final : public hosts::Gtk3Host {
  public:
+  // Thunar asks for items only when a menu opens; it renames by its call instead.
+  ThunarHost() : Gtk3Host(false) {}
   bool renameDirectly(const std::filesystem::path& item) override;
   std::shared_ptr<platform::FileManager> fileManager(std::shared_ptr<platform::FileManager> desktops,
                                                      std::shared_ptr<platform::Scheduler> scheduler) override;

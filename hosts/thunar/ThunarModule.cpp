@@ -31,8 +31,8 @@ const nimbra::hosts::HostApi kThunar{
 
 void initMenuProvider(gpointer iface, gpointer) {
   auto* provider = static_cast<ThunarxMenuProviderIface*>(iface);
-  provider->get_file_menu_items = [](ThunarxMenuProvider*, GtkWidget*, GList* files) {
-    return answer([files](ModuleExtension& extension) { return extension.fileItems(files); });
+  provider->get_file_menu_items = [](ThunarxMenuProvider*, GtkWidget* window, GList* files) {
+    return answer([=](ModuleExtension& extension) { return extension.fileItems(files, reinterpret_cast<GObject*>(window)); });
   };
   provider->get_folder_menu_items = [](ThunarxMenuProvider*, GtkWidget*, ThunarxFileInfo* folder) {
     return answer([folder](ModuleExtension& extension) { return extension.backgroundItems(G_OBJECT(folder)); });

@@ -23,7 +23,8 @@ gtk3_build_module() {
 # gtk3_session_start MODULE_FOLDER FOLDER_TO_SHOW, after gtk3_host and
 # nautilus_session_prepare: the file manager loads the modules in MODULE_FOLDER
 # (an empty one: none) and shows the folder in a 1000 x 700 window at the top
-# left. Sets $fm_pid.
+# left. Sets $fm_pid. With $NIMBRA_WINDOW_MANAGER (say openbox) that window
+# manager runs too and the window is made the active one, as on a desktop.
 gtk3_session_start() {
   local modules=$1 folder=$2
   mkdir -p "$extension_dir"  # a file manager without extensions of its own may lack it
@@ -43,11 +44,18 @@ gtk3_session_start() {
   # No window manager: the window is placed here.
   xdotool windowmove "$window" 0 0 windowsize "$window" 1000 700
   sleep 1
+  if [[ -n ${NIMBRA_WINDOW_MANAGER:-} ]]; then
+    $NIMBRA_WINDOW_MANAGER >"$session/wm.log" 2>&1 &
+    wm_pid=$!
+    sleep 1.5
+    xdotool windowactivate "$window"
+    sleep 0.5
+  fi
 }
 
 gtk3_session_stop() {  # also when the session never started (an early exit)
   [[ -n ${session:-} ]] || return 0
-  kill ${fm_pid:-} ${bus_pid:-} ${xvfb_pid:-} 2>/dev/null || true
+  kill ${fm_pid:-} ${wm_pid:-} ${bus_pid:-} ${xvfb_pid:-} 2>/dev/null || true
   wait ${fm_pid:-} ${xvfb_pid:-} 2>/dev/null || true
   umount "$extension_dir" 2>/dev/null || true
   rm -rf "$session"
