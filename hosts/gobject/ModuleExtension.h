@@ -1,12 +1,13 @@
 #pragma once
-// The extension inside a file manager: one per loaded module. It sets itself up off
-// the main loop (settings, resources, caches) and answers the providers from then
-// on; until it is ready, and while the user has the menus switched off, there are none.
+// The extension inside a GObject file manager: one per loaded module, answering its
+// providers with menu items from the running extension.
 
 #include <memory>
+#include <span>
 
+#include "ExtensionSession.h"
 #include "HostApi.h"
-#include "HostSession.h"
+#include "MenuItems.h"
 
 namespace nimbra::hosts {
 
@@ -14,9 +15,6 @@ class ModuleExtension {
  public:
   // Main thread, from the module's initialisation.
   ModuleExtension(const HostApi& api, std::shared_ptr<HostSession> host);
-  ~ModuleExtension();
-  ModuleExtension(const ModuleExtension&) = delete;
-  ModuleExtension& operator=(const ModuleExtension&) = delete;
 
   // The providers' answers: a list of menu items the file manager takes over, or
   // nothing. The host learns the selection and the window that asked, where the API says.
@@ -24,8 +22,10 @@ class ModuleExtension {
   GList* fileItems(GList* files, GObject* window = nullptr);
 
  private:
-  struct State;
-  std::shared_ptr<State> state_;  // shared with the set-up running in the background
+  GList* items(std::span<const extension::SelectedItem> facts, const MenuRequest& request) const;
+
+  const HostApi& api_;
+  ExtensionSession session_;
 };
 
 }  // namespace nimbra::hosts
