@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev
   libarchive-dev libarchive-tools zlib1g-dev libdeflate-dev
   libnautilus-extension-dev libnemo-extension-dev libcaja-extension-dev libthunarx-3-dev
+  libkf5kio-dev qt6-5compat-dev
   qt6-base-dev libqt6svg6 libssl-dev
   desktop-file-utils
   librsvg2-bin dpkg-dev file lintian appstream

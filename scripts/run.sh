@@ -11,7 +11,7 @@ sudo_cmd=()
 
 scripts/install-deps.sh >&2
 cmake --preset default >&2
-hosts=(nautilus nemo caja thunar)
+hosts=(nautilus nemo caja thunar dolphin)
 cmake --build --preset default --target nimbra-menu nimbra-defaults nimbra-zip "${hosts[@]/#/nimbra-}" nimbra \
   nimbra_extension_resources nimbra_packaging_files >&2
 # A fresh folder, so the packages in it are this build's, not an older version's.

@@ -1,7 +1,5 @@
 #include "Module.h"
 
-#include <dlfcn.h>
-
 #include <string>
 #include <utility>
 
@@ -12,14 +10,6 @@ namespace {
 
 GType gProviderType = 0;
 ModuleExtension* gExtension = nullptr;
-
-void stayResident() {
-  Dl_info self{};
-  if (::dladdr(reinterpret_cast<const void*>(&stayResident), &self) != 0 && self.dli_fname) {
-    // One more reference that is never dropped: the code is never unmapped.
-    ::dlopen(self.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-  }
-}
 
 struct Provider {
   GObject parent;

@@ -1,5 +1,7 @@
 #include "ExtensionSession.h"
 
+#include <dlfcn.h>
+
 #include <utility>
 
 #include "nimbra/extension/linux/SystemServices.h"
@@ -110,5 +112,13 @@ const std::shared_ptr<extension::FinderSync>& ExtensionSession::sync() const { r
 const extension::FreedesktopIcons& ExtensionSession::icons() const { return *state_->icons; }
 
 HostSession& ExtensionSession::host() const { return *state_->host; }
+
+void stayResident() {
+  Dl_info self{};
+  if (::dladdr(reinterpret_cast<const void*>(&stayResident), &self) != 0 && self.dli_fname) {
+    // One more reference that is never dropped: the code is never unmapped.
+    ::dlopen(self.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+  }
+}
 
 }  // namespace nimbra::hosts

@@ -36,4 +36,8 @@ class ExtensionSession {
   std::shared_ptr<State> state_;  // shared with the set-up running in the background
 };
 
+// Keeps the module or plugin this is linked into loaded for good: work it started in
+// the background may outlive its file manager's use of it.
+void stayResident();
+
 }  // namespace nimbra::hosts

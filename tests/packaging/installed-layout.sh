@@ -2,7 +2,7 @@
 # Builds the packages with CPack, checks their control data and contents, unpacks
 # them with dpkg -x and runs the unpacked programs and modules in a throw-away home.
 set -euo pipefail
-build=$1 module_tests=$2
+build=$1 module_tests=$2 plugin_tests=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -23,7 +23,7 @@ for needed in libqt6widgets6 libdeflate0 libsqlite3-0 shared-mime-info; do
 done
 [[ $depends != *-dev* && $depends != *gtest* && $depends != *lintian* ]] || fail "Depends has build or test packages: $depends"
 fields=$(dpkg-deb -f "$nimbra" Depends Recommends)
-for fm in nautilus nemo caja thunar; do
+for fm in nautilus nemo caja thunar dolphin; do
   [[ $fields != *" $fm"* && $fields != "$fm"* ]] || fail "nimbra pulls in a file manager: $fields"
 done
 
@@ -83,4 +83,18 @@ for host in nautilus nemo caja thunar; do
   done
   lint "$deb"
 done
+# Dolphin's package: the Qt plugin alone, in KF5's folder for file-item actions,
+# loaded through KPluginFactory from there and picked.
+deb=$(deb_of nimbra-dolphin)
+[[ $(dpkg-deb -f "$deb" Depends) == *"nimbra (= $version)"* ]] || fail "nimbra-dolphin does not depend on nimbra $version"
+[[ $(dpkg-deb -f "$deb" Enhances) == dolphin* ]] || fail "nimbra-dolphin does not enhance dolphin"
+dpkg -x "$deb" "$root"
+plugin=$root$(/usr/lib/qt5/bin/qmake -query QT_INSTALL_PLUGINS)/kf5/kfileitemaction/nimbra-dolphin.so
+[[ -s $plugin ]] || fail "nimbra-dolphin lacks ${plugin#"$root"}"
+[[ $(dpkg-deb -c "$deb" | grep -c '\.so$' || true) == 1 ]] || fail "nimbra-dolphin holds more than its plugin"
+exported=$(nm -D --defined-only "$plugin" | awk '$3 !~ /^_(init|fini)$/ {print $3}' | sort | tr '\n' ' ')
+[[ $exported == "qt_plugin_instance qt_plugin_query_metadata " ]] || fail "nimbra-dolphin.so exports more than a Qt plugin: $exported"
+NIMBRA_MODULE=$plugin "$plugin_tests" --gtest_filter='DolphinPluginTest.TheFolderShownGets*' >"$scratch/plugin.log" 2>&1 \
+  || { cat "$scratch/plugin.log"; fail "the unpacked Dolphin plugin"; }
+lint "$deb"
 echo "ok: $(cd "$scratch/out" && ls ./*.deb | tr '\n' ' ')"

@@ -1,0 +1,34 @@
+#pragma once
+// A menu tree as Qt actions and submenus for a file manager's context menu. Every
+// leaf carries its own action and the folder and selection the menu was built for:
+// triggering it performs exactly that.
+
+#include <QList>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "nimbra/MenuInputs.h"
+#include "nimbra/extension/FinderSync.h"
+#include "nimbra/extension/linux/FreedesktopIcons.h"
+
+class QAction;
+class QObject;
+
+namespace nimbra::dolphin {
+
+struct MenuRequest {
+  MenuKind kind;
+  std::optional<std::filesystem::path> target;
+  std::vector<std::filesystem::path> selection;
+};
+
+// The top-level actions, all owned by `owner` (submenus included).
+QList<QAction*> qtMenu(QObject* owner, const std::shared_ptr<extension::FinderSync>& sync,
+                       const extension::FreedesktopIcons& icons, std::span<const MenuNode> nodes,
+                       const MenuRequest& request);
+
+}  // namespace nimbra::dolphin
