@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QWidget>
 
+#include <chrono>
 #include <exception>
 #include <memory>
 #include <string>
@@ -24,6 +25,8 @@
 
 namespace nimbra::dolphin {
 namespace {
+
+constexpr std::chrono::milliseconds kFirstMenuWait{500};
 
 // One running extension for the whole process, set up with the first plugin Dolphin
 // makes, however many it makes after (one per file-item action list), and never
@@ -70,6 +73,10 @@ class DolphinPlugin final : public KAbstractFileItemActionPlugin {
 
  private:
   QList<QAction*> menu(const KFileItemListProperties& properties, QWidget* parentWidget) {
+    // Dolphin makes the first plugin for its first menu: that menu waits for the
+    // set-up, briefly, rather than coming without ours.
+    static const bool ready = session().awaitReady(kFirstMenuWait);
+    (void)ready;
     // The last menu's actions go: that menu has closed once another is asked for.
     menuActions_ = std::make_unique<QObject>();
     std::vector<extension::SelectedItem> facts;

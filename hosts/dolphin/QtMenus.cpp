@@ -30,7 +30,7 @@ class QtMenuHost {
   }
 
   void addAction(Menu& menu, const MenuNode::Action& action, long) {
-    auto* item = new QAction(icon(action.icon), QString::fromStdString(action.title), owner_);
+    auto* item = new QAction(icon(action.icon), label(action.title), owner_);
     QObject::connect(item, &QAction::triggered, item, [sync = sync_, picked = action.action, request = request_] {
       // A Qt slot: nothing may escape into Dolphin.
       try {
@@ -48,7 +48,7 @@ class QtMenuHost {
     // A QMenu needs a widget parent, which the owner need not be; the menu
     // action's owner keeps the menu alive and takes it away with it.
     auto* sub = new QMenu();
-    sub->setTitle(QString::fromStdString(submenu.title));
+    sub->setTitle(label(submenu.title));
     sub->setIcon(icon(submenu.icon));
     sub->addActions(children);
     QObject::connect(owner_, &QObject::destroyed, sub, &QObject::deleteLater);
@@ -56,6 +56,9 @@ class QtMenuHost {
   }
 
  private:
+  // A name the user gave ("Tom & Jerry") is shown as it is, not as a shortcut key.
+  static QString label(const std::string& title) { return QString::fromStdString(title).replace('&', "&&"); }
+
   QIcon icon(const std::optional<MenuIcon>& icon) const {
     const auto name = icon ? icons_.name(*icon) : std::string();
     return name.empty() ? QIcon() : QIcon::fromTheme(QString::fromStdString(name));

@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <condition_variable>
+#include <mutex>
 #include <utility>
 
 #include "nimbra/extension/linux/SystemServices.h"
@@ -71,6 +73,21 @@ struct ExtensionSession::State {
   // Set once ready, on the main thread.
   std::shared_ptr<extension::FinderSync> sync;
   std::unique_ptr<extension::FreedesktopIcons> icons;
+  // What the background set-up made, until the main thread takes it.
+  std::mutex mutex;
+  std::condition_variable made;
+  std::shared_ptr<extension::FinderSync> madeSync;
+  std::shared_ptr<const AppLocating> madeLocator;
+
+  // Main thread: takes what the set-up made, once.
+  void install() {
+    std::unique_lock lock(mutex);
+    if (sync || !madeSync) return;
+    sync = std::move(madeSync);
+    icons = std::make_unique<extension::FreedesktopIcons>(std::move(madeLocator));
+    lock.unlock();
+    announcement->set(extensionSwitch->isOn());
+  }
 };
 
 ExtensionSession::ExtensionSession(std::shared_ptr<HostSession> host) : state_(std::make_shared<State>(std::move(host))) {
@@ -90,17 +107,28 @@ ExtensionSession::ExtensionSession(std::shared_ptr<HostSession> host) : state_(s
     auto locator = environment.locator;
     auto sync = std::make_shared<extension::FinderSync>(std::move(settings), std::move(environment), std::move(services));
     sync->warmUp();
-    s->scheduler->onMain([state, sync = std::move(sync), locator = std::move(locator)]() mutable {
-      const auto s = state.lock();
-      if (!s) return;
-      s->sync = std::move(sync);
-      s->icons = std::make_unique<extension::FreedesktopIcons>(std::move(locator));
-      s->announcement->set(s->extensionSwitch->isOn());
+    {
+      const std::lock_guard lock(s->mutex);
+      s->madeSync = std::move(sync);
+      s->madeLocator = std::move(locator);
+    }
+    s->made.notify_all();
+    s->scheduler->onMain([state] {
+      if (const auto s = state.lock()) s->install();
     });
   });
 }
 
 ExtensionSession::~ExtensionSession() = default;
+
+bool ExtensionSession::awaitReady(std::chrono::milliseconds limit) {
+  {
+    std::unique_lock lock(state_->mutex);
+    state_->made.wait_for(lock, limit, [&] { return state_->sync || state_->madeSync; });
+  }
+  state_->install();
+  return state_->sync != nullptr;
+}
 
 std::vector<MenuNode> ExtensionSession::nodes(MenuKind kind, std::span<const extension::SelectedItem> selection) const {
   if (!state_->sync) return {};

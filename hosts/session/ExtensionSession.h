@@ -6,6 +6,7 @@
 // owns "ai.corvane.nimbra.Extension" on the session bus. Main thread, which runs
 // GLib's default main context (GTK does; Qt does through its GLib dispatcher).
 
+#include <chrono>
 #include <memory>
 #include <span>
 #include <vector>
@@ -23,6 +24,11 @@ class ExtensionSession {
   ~ExtensionSession();
   ExtensionSession(const ExtensionSession&) = delete;
   ExtensionSession& operator=(const ExtensionSession&) = delete;
+
+  // Waits at most `limit` for the set-up running in the background, for a host
+  // that starts the extension with its first menu (Dolphin) and would otherwise
+  // show that menu without ours. Whether it is ready.
+  bool awaitReady(std::chrono::milliseconds limit);
 
   // The tree for a request; none until ready and while switched off.
   std::vector<MenuNode> nodes(MenuKind kind, std::span<const extension::SelectedItem> selection) const;
