@@ -167,12 +167,15 @@ TEST_F(DolphinPluginTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
 }  // namespace
 }  // namespace nimbra::testing
 
-// Widgets need the application object before any test makes one; offscreen unless
-// the environment names a display platform.
+// Widgets need the application object before any test makes one. Offscreen by
+// argument, not by the environment: the companion app a pick launches inherits
+// that, and must not stay running without a display.
 int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   ::setenv("NIMBRA_BIN_DIR", NIMBRA_BIN_DIR, 0);
-  QApplication application(argc, argv);
+  int qtArgc = 3;
+  char platform[] = "-platform", offscreen[] = "offscreen";
+  char* qtArgv[] = {argv[0], platform, offscreen, nullptr};
+  QApplication application(qtArgc, qtArgv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
