@@ -1,4 +1,5 @@
 // GLib's headers first: Qt's keyword macros (signals, slots) would break them.
+#include "nimbra/platform/linux/DolphinPresence.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
 #include "nimbra/platform/linux/ModulePresence.h"
 #include "nimbra/platform/linux/SessionBusNotifications.h"
@@ -34,6 +35,7 @@ std::shared_ptr<platform::FileManagerPresence> presenceInUse() {
       platform::modulePresence(platform::nemoModule(NIMBRA_NEMO_MODULE)),
       platform::modulePresence(platform::cajaModule(NIMBRA_CAJA_MODULE)),
       platform::modulePresence(platform::thunarModule(NIMBRA_THUNAR_MODULE)),
+      platform::dolphinPresence(NIMBRA_DOLPHIN_MODULE),
   };
   std::vector<std::string> desktopIDs;
   for (const auto& presence : known) desktopIDs.push_back(presence->desktopID());

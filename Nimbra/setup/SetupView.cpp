@@ -148,7 +148,7 @@ void SetupView::turnOn() {
                           "choose Turn On… once more.")
                       .arg(name_, QString::fromStdString(presence_->extensionFolder().string())));
     case SetupState::Remaining::restartFileManager:
-      return offerToRestart();
+      return offerToTakeIn();
   }
 }
 
@@ -162,16 +162,22 @@ void SetupView::turnOff() {
   }
 }
 
-// A file manager loads extensions only when it starts, so one that runs without ours
-// has to quit, which closes its windows: only when the user agrees. The next one loads it.
-void SetupView::offerToRestart() {
-  if (confirm(this, "restartFiles", QString("Restart %1?").arg(name_),
-              QString("%1 loads Nimbra when it starts. Restarting closes the %1 windows, so let copies and moves in "
-                      "%1 finish first.")
-                  .arg(name_),
-              QString("Restart %1").arg(name_), "Not Now")) {
-    presence_->quit();
-  }
+// A file manager that loads extensions only when it starts has to quit, which
+// closes its windows; one that reads its own settings for every menu has ours
+// switched on there. Either only when the user agrees.
+void SetupView::offerToTakeIn() {
+  const bool restarts = presence_->takesIn() == platform::FileManagerPresence::TakesIn::byRestarting;
+  const bool agreed =
+      restarts ? confirm(this, "restartFiles", QString("Restart %1?").arg(name_),
+                         QString("%1 loads Nimbra when it starts. Restarting closes the %1 windows, so let copies and "
+                                 "moves in %1 finish first.")
+                             .arg(name_),
+                         QString("Restart %1").arg(name_), "Not Now")
+               : confirm(this, "switchOnInFileManager", QString("Switch on Nimbra in %1?").arg(name_),
+                         QString("Nimbra is switched off in %1 context menu settings. Switch it on there?")
+                             .arg(look::possessive(name_)),
+                         "Switch On", "Not Now");
+  if (agreed) presence_->takeIn();
 }
 
 }  // namespace nimbra::app

@@ -37,7 +37,7 @@ class SetupView : public QWidget {
   bool setSwitch(bool on);
   void turnOn();
   void turnOff();
-  void offerToRestart();
+  void offerToTakeIn();
   // The colours taken from the palette, again whenever the desktop's style changes.
   void paintColors();
 

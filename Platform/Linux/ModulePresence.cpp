@@ -67,7 +67,9 @@ class ModulePresence final : public FileManagerPresence {
     }
   }
 
-  void quit() override {
+  TakesIn takesIn() const override { return TakesIn::byRestarting; }
+
+  void takeIn() override {
     std::vector<gchar*> argv;
     for (const auto& arg : fileManager_.quitCommand) argv.push_back(const_cast<gchar*>(arg.c_str()));
     argv.push_back(nullptr);

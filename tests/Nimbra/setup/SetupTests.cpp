@@ -161,8 +161,19 @@ class SetupTest : public QObject {
       driver.then<QMessageBox>("restartFiles", [answer](QMessageBox* ask) { button(ask, answer)->click(); });
       button(&view, "Turn On…")->click();
       QVERIFY(driver.finished());
-      QCOMPARE(files_->quits, answer == std::string("Not Now") ? 0 : 1);
+      QCOMPARE(files_->takeIns, answer == std::string("Not Now") ? 0 : 1);
     }
+    // A file manager that reads its settings for every menu (Dolphin) has the
+    // extension switched on there instead.
+    files_->way = platform::FileManagerPresence::TakesIn::bySwitchingOn;
+    driver.then<QMessageBox>("switchOnInFileManager", [](QMessageBox* ask) {
+      QCOMPARE(ask->text(), QString("Switch on Nimbra in Files?"));
+      QCOMPARE(ask->informativeText(), QString("Nimbra is switched off in Files' context menu settings. Switch it on there?"));
+      button(ask, "Switch On")->click();
+    });
+    button(&view, "Turn On…")->click();
+    QVERIFY(driver.finished());
+    QCOMPARE(files_->takeIns, 2);
 
     // A switch that cannot be saved is told in words, and nothing else happens.
     switch_->on = false;
@@ -175,7 +186,7 @@ class SetupTest : public QObject {
     });
     button(&view, "Turn On…")->click();
     QVERIFY(driver.finished());
-    QCOMPARE(files_->quits, 1);
+    QCOMPARE(files_->takeIns, 2);
   }
 
   void theFirstUseTicksStepTwoOnceAndIsRemembered() {

@@ -30,8 +30,14 @@ class FileManagerPresence {
   // Calls `changed` on the main loop whenever the file manager starts or quits, or
   // loads or drops the extension, for as long as this object lives.
   virtual void follow(std::function<void()> changed) = 0;
-  // Asks the file manager to quit, so that its next start loads the extension; does not wait.
-  virtual void quit() = 0;
+  // How a running file manager without the extension takes it in: by starting
+  // again (it loads extensions when it starts), or by the extension being switched
+  // on in its own settings (it reads them for every menu).
+  enum class TakesIn { byRestarting, bySwitchingOn };
+  virtual TakesIn takesIn() const = 0;
+  // Has it take the extension in: asks it to quit, so that its next start loads the
+  // extension, or switches the extension on in its settings; does not wait.
+  virtual void takeIn() = 0;
 };
 
 }  // namespace nimbra::platform
