@@ -1,4 +1,4 @@
-# Where Caja 1.26 puts its view and menus, as scripts/gtk3-screenshots.sh sees them.
+# Where Caja 1.26 puts its view and menus, as scripts/file-manager-screenshots.sh sees them.
 click 1 245 155
 click 3 245 155; shot file-menu
 click 1 300 402; shot send-to-submenu

@@ -1,5 +1,5 @@
 # Caja renames a new item only in its active window: run with a window manager,
-#   NIMBRA_WINDOW_MANAGER=openbox scripts/gtk3-screenshots.sh caja OUTPUT rename
+#   NIMBRA_WINDOW_MANAGER=openbox scripts/file-manager-screenshots.sh caja OUTPUT rename
 # New ▸ Folder; Caja's reveal opens a window where the item is put into rename.
 click 3 600 400
 click 1 650 467

@@ -1,4 +1,4 @@
-# Where Dolphin 22.12 puts its view and menus, as scripts/dolphin-screenshots.sh sees them.
+# Where Dolphin 22.12 puts its view and menus, as scripts/file-manager-screenshots.sh sees them.
 click 1 324 187
 click 3 324 187; shot file-menu
 click 1 400 430; shot send-to-submenu

@@ -1,4 +1,4 @@
-# Where Nemo 5.6 puts its view and menus, as scripts/gtk3-screenshots.sh sees them.
+# Where Nemo 5.6 puts its view and menus, as scripts/file-manager-screenshots.sh sees them.
 # Its reveal opens a window of its own, placed over the first.
 click 1 245 155
 click 3 245 155; shot file-menu

@@ -1,4 +1,4 @@
-# Where Thunar 4.18 puts its view and menus, as scripts/gtk3-screenshots.sh sees them.
+# Where Thunar 4.18 puts its view and menus, as scripts/file-manager-screenshots.sh sees them.
 # Thunar's own Send To plugin comes first; ours follows Rename….
 click 1 212 145
 click 3 212 145; shot file-menu

@@ -1,17 +1,25 @@
-# Real Nemo, Caja or Thunar in a session of its own, as scripts/lib/nautilus-session.sh
-# does for Nautilus: a private HOME, Xvfb, a session bus, and the file manager's
-# extension folder replaced by one we choose (a bind mount in the private mount
+# Real Nemo, Caja, Thunar or Dolphin in a session of its own, as
+# scripts/lib/nautilus-session.sh does for Nautilus: a private HOME, Xvfb, a
+# session bus, and the file manager's extension folder replaced by one we choose (a bind mount in the private mount
 # namespace nautilus_enter_namespace makes). Needs root, Xvfb, xdotool and ImageMagick.
 source scripts/lib/nautilus-session.sh
 
-# gtk3_host HOST: sets $extension_dir and $command for nemo, caja or thunar.
+# gtk3_host HOST: sets $extension_dir, $command and $module (the built file) for
+# nemo, caja, thunar or dolphin.
 gtk3_host() {
+  module=build/default/lib/libnimbra-$1.so
   case $1 in
     nemo) extension_dir=$(pkg-config --variable=extensiondir libnemo-extension) command=(nemo --no-desktop) ;;
     caja) extension_dir=$(pkg-config --variable=extensiondir libcaja-extension) command=(caja --no-desktop) ;;
     thunar) extension_dir=$(pkg-config --variable=extensionsdir thunarx-3) command=(thunar) ;;
-    *) echo "not a GTK 3 file manager we have a module for: $1" >&2; return 2 ;;
+    dolphin)
+      extension_dir=$(/usr/lib/qt5/bin/qmake -query QT_INSTALL_PLUGINS)/kf5/kfileitemaction command=(dolphin --new-window)
+      module=build/default/lib/nimbra-dolphin.so
+      unset SUDO_USER  # Dolphin refuses to run under sudo, not as root itself
+      ;;
+    *) echo "not a file manager we have a module for here: $1" >&2; return 2 ;;
   esac
+  module=$PWD/$module
 }
 
 # Builds the host's module and what it runs in the default build.

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# For people, not CI: real Nemo, Caja or Thunar under Xvfb with a private HOME and
+# For people, not CI: real Nemo, Caja, Thunar or Dolphin under Xvfb with a private HOME and
 # session bus, the built module in place of the installed extensions, right-clicks
 # on a file and on a folder background, Send to ▸ Compressed (zipped) folder and
 # New ▸ Folder picked, and a screenshot of each step.
-#   scripts/gtk3-screenshots.sh nemo|caja|thunar [OUTPUT_FOLDER [STEPS]]   (default docs/screenshots)
+#   scripts/file-manager-screenshots.sh nemo|caja|thunar|dolphin [OUTPUT_FOLDER [STEPS]]   (default docs/screenshots)
 # Needs root (a private mount namespace), Xvfb, xdotool and ImageMagick. The clicks
 # (scripts/lib/HOST-clicks.sh, or HOST-STEPS-clicks.sh) go to where each puts its
 # window and menus at 1280 x 800.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/lib/gtk3-session.sh
+source scripts/lib/file-manager-session.sh
 nautilus_enter_namespace "$@"
 host=${1:-}
 gtk3_host "$host"
@@ -18,7 +18,7 @@ mkdir -p "$out"
 
 gtk3_build_module "$host"
 modules=$(mktemp -d)
-ln -s "$PWD/build/default/lib/libnimbra-$host.so" "$modules/"
+ln -s "$module" "$modules/"
 trap 'gtk3_session_stop; rm -rf "$modules"' EXIT
 
 nautilus_session_prepare

@@ -1,24 +1,25 @@
 #!/usr/bin/env bash
-# What the module adds to Nemo's, Caja's or Thunar's memory, as bench/nautilus-memory.sh
+# What the module adds to Nemo's, Caja's, Thunar's or Dolphin's memory, as bench/nautilus-memory.sh
 # measures it for Nautilus: the real file manager under Xvfb (private HOME, session
 # bus and extension folder), once without any module and once with ours, each
 # showing a folder and then the background and file menus (so our caches and
 # warm-up are in), three runs each, interleaved. Prints the resident size (VmRSS)
 # and the proportional set size (Pss) of each run and the median difference.
-#   bench/gtk3-memory.sh nemo|caja|thunar     (needs root, Xvfb, xdotool; builds the module)
+#   bench/file-manager-memory.sh nemo|caja|thunar|dolphin     (needs root, Xvfb, xdotool; builds the module)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/lib/gtk3-session.sh
+source scripts/lib/file-manager-session.sh
 nautilus_enter_namespace "$@"
 host=${1:-}
 gtk3_host "$host"
 # Where the one file of the folder shown lies.
 file_at=(245 155)
 [[ $host == thunar ]] && file_at=(212 145)
+[[ $host == dolphin ]] && file_at=(324 187)
 
 gtk3_build_module "$host"
 with=$(mktemp -d) without=$(mktemp -d)
-ln -s "$PWD/build/default/lib/libnimbra-$host.so" "$with/"
+ln -s "$module" "$with/"
 trap 'gtk3_session_stop; rm -rf "$with" "$without"' EXIT
 
 measure() {  # MODULES: prints "rss_kb pss_kb"
