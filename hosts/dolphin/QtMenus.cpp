@@ -45,13 +45,13 @@ class QtMenuHost {
   }
 
   void addSubmenu(Menu& menu, const MenuNode::Submenu& submenu, Menu children) {
-    // A QMenu needs a widget parent, which the owner need not be; the menu
-    // action's owner keeps the menu alive and takes it away with it.
+    // A QMenu takes only a widget parent, which the owner need not be: the owner
+    // takes it away with itself (its menu has closed by then).
     auto* sub = new QMenu();
     sub->setTitle(label(submenu.title));
     sub->setIcon(icon(submenu.icon));
     sub->addActions(children);
-    QObject::connect(owner_, &QObject::destroyed, sub, &QObject::deleteLater);
+    QObject::connect(owner_, &QObject::destroyed, sub, [sub] { delete sub; });
     menu.append(sub->menuAction());
   }
 
