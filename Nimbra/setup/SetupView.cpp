@@ -101,10 +101,14 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
 void SetupView::showStatus() {
   const bool on = status_.extensionEnabled();
   const bool used = status_.hasUsedAction();
+  const bool restarts = presence_->takesIn() == platform::FileManagerPresence::TakesIn::byRestarting;
   extensionRow_->setRow(
       {on, QString(on ? "Nimbra is on in %1" : "Turn on Nimbra in %1").arg(name_),
        on ? "You can turn it off again here."
-          : QString("Nimbra switches on its %1 extension, and asks before restarting %1 if it has to.").arg(name_),
+          : (restarts ? QString("Nimbra switches on its %1 extension, and asks before restarting %1 if it has to.")
+                      : QString("Nimbra switches on its %1 extension, and asks before changing %2 settings if it has "
+                                "to."))
+                .arg(name_, look::possessive(name_)),
        on ? "Turn Off…" : "Turn On…", !on});
   tryRow_->setRow(
       {used,
