@@ -7,6 +7,7 @@
 #   bench/nautilus-memory.sh          (needs root, Xvfb, xdotool; builds the module)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/memory-runs.sh
 source scripts/lib/nautilus-session.sh
 nautilus_enter_namespace "$@"
 
@@ -23,21 +24,11 @@ measure() {  # MODULES: prints "rss_kb pss_kb"
   nautilus_click 3 600 400; xdotool key Escape; sleep 0.5
   nautilus_click 1 336 125; nautilus_click 3 336 125; xdotool key Escape
   sleep 3
-  local rss pss
-  rss=$(awk '/^VmRSS/ {print $2}' "/proc/$nautilus_pid/status")
-  pss=$(awk '/^Pss:/ {print $2}' "/proc/$nautilus_pid/smaps_rollup")
+  local memory
+  memory=$(process_memory "$nautilus_pid")
+  # Stopped before it says: the next run starts once it has.
   nautilus_session_stop
-  echo "$rss $pss"
+  echo "$memory"
 }
 
-median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
-rss_without=() pss_without=() rss_with=() pss_with=()
-for run in 1 2 3; do
-  read -r r p < <(measure "$without"); rss_without+=("$r"); pss_without+=("$p")
-  read -r r p < <(measure "$with"); rss_with+=("$r"); pss_with+=("$p")
-  echo "run $run: without module RSS ${rss_without[-1]} kB, Pss ${pss_without[-1]} kB; with it RSS ${rss_with[-1]} kB, Pss ${pss_with[-1]} kB"
-done
-rw=$(printf '%s\n' "${rss_without[@]}" | median) rm=$(printf '%s\n' "${rss_with[@]}" | median)
-pw=$(printf '%s\n' "${pss_without[@]}" | median) pm=$(printf '%s\n' "${pss_with[@]}" | median)
-echo "median RSS: $rw kB without, $rm kB with: +$(( (rm - rw) )) kB"
-echo "median Pss: $pw kB without, $pm kB with: +$(( (pm - pw) )) kB"
+compare_memory measure "$without" "$with"

@@ -12,19 +12,19 @@ cd "$(dirname "$0")/.."
 source scripts/lib/file-manager-session.sh
 nautilus_enter_namespace "$@"
 host=${1:-}
-gtk3_host "$host"
+fm_host "$host"
 out=$(realpath -m "${2:-docs/screenshots}")
 mkdir -p "$out"
 
-gtk3_build_module "$host"
+fm_build_module "$host"
 modules=$(mktemp -d)
 ln -s "$module" "$modules/"
-trap 'gtk3_session_stop; rm -rf "$modules"' EXIT
+trap 'fm_session_stop; rm -rf "$modules"' EXIT
 
 nautilus_session_prepare
 mkdir -p "$HOME/Projects"
 printf 'Quarterly figures\n' >"$HOME/Projects/report.txt"
-gtk3_session_start "$modules" "$HOME/Projects"
+fm_session_start "$modules" "$HOME/Projects"
 
 shot() { import -window root "$out/$host-$1.png"; }
 click() { nautilus_click "$@"; }

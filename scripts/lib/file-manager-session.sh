@@ -1,12 +1,13 @@
 # Real Nemo, Caja, Thunar or Dolphin in a session of its own, as
 # scripts/lib/nautilus-session.sh does for Nautilus: a private HOME, Xvfb, a
-# session bus, and the file manager's extension folder replaced by one we choose (a bind mount in the private mount
-# namespace nautilus_enter_namespace makes). Needs root, Xvfb, xdotool and ImageMagick.
+# session bus, and the file manager's extension folder replaced by one we choose (a
+# bind mount in the private mount namespace nautilus_enter_namespace makes). Needs
+# root, Xvfb, xdotool and ImageMagick.
 source scripts/lib/nautilus-session.sh
 
-# gtk3_host HOST: sets $extension_dir, $command and $module (the built file) for
+# fm_host HOST: sets $extension_dir, $command and $module (the built file) for
 # nemo, caja, thunar or dolphin.
-gtk3_host() {
+fm_host() {
   module=build/default/lib/libnimbra-$1.so
   case $1 in
     nemo) extension_dir=$(pkg-config --variable=extensiondir libnemo-extension) command=(nemo --no-desktop) ;;
@@ -23,26 +24,21 @@ gtk3_host() {
 }
 
 # Builds the host's module and what it runs in the default build.
-gtk3_build_module() {
+fm_build_module() {
   cmake --preset default >/dev/null
   cmake --build --preset default --target "nimbra-$1" nimbra-zip nimbra_extension_resources >/dev/null
 }
 
-# gtk3_session_start MODULE_FOLDER FOLDER_TO_SHOW, after gtk3_host and
+# fm_session_start MODULE_FOLDER FOLDER_TO_SHOW, after fm_host and
 # nautilus_session_prepare: the file manager loads the modules in MODULE_FOLDER
 # (an empty one: none) and shows the folder in a 1000 x 700 window at the top
 # left. Sets $fm_pid. With $NIMBRA_WINDOW_MANAGER (say openbox) that window
 # manager runs too and the window is made the active one, as on a desktop.
-gtk3_session_start() {
+fm_session_start() {
   local modules=$1 folder=$2
   mkdir -p "$extension_dir"  # a file manager without extensions of its own may lack it
   mount --bind "$modules" "$extension_dir"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$session/display" >"$session/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [[ -s $session/display ]] && break; sleep 0.1; done
-  export DISPLAY=:$(<"$session/display")
-  eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
-    read -r address; read -r pid; echo "export DBUS_SESSION_BUS_ADDRESS='$address'; bus_pid=$pid"; })"
+  session_display_and_bus
   "${command[@]}" "$folder" >"$session/fm.log" 2>&1 &
   fm_pid=$!
   for _ in $(seq 100); do xdotool search --onlyvisible --pid "$fm_pid" >/dev/null 2>&1 && break; sleep 0.1; done
@@ -61,7 +57,7 @@ gtk3_session_start() {
   fi
 }
 
-gtk3_session_stop() {  # also when the session never started (an early exit)
+fm_session_stop() {  # also when the session never started (an early exit)
   [[ -n ${session:-} ]] || return 0
   kill ${fm_pid:-} ${wm_pid:-} ${bus_pid:-} ${xvfb_pid:-} 2>/dev/null || true
   wait ${fm_pid:-} ${xvfb_pid:-} 2>/dev/null || true

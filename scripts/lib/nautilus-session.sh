@@ -29,11 +29,9 @@ nautilus_session_prepare() {
   export GDK_BACKEND=x11 NO_AT_BRIDGE=1 GTK_A11Y=none
 }
 
-# nautilus_session_start MODULE_FOLDER FOLDER_TO_SHOW: Nautilus loads the modules in
-# MODULE_FOLDER (an empty one: none) and shows the folder. Sets $nautilus_pid.
-nautilus_session_start() {
-  local modules=$1 folder=$2
-  mount --bind "$modules" "$nautilus_extension_dir"
+# An X server and a session bus of the session's own: sets $DISPLAY,
+# $DBUS_SESSION_BUS_ADDRESS, $xvfb_pid and $bus_pid.
+session_display_and_bus() {
   # Xvfb picks a display nobody uses and says which.
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$session/display" >"$session/xvfb.log" 2>&1 &
   xvfb_pid=$!
@@ -41,6 +39,14 @@ nautilus_session_start() {
   export DISPLAY=:$(<"$session/display")
   eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
     read -r address; read -r pid; echo "export DBUS_SESSION_BUS_ADDRESS='$address'; bus_pid=$pid"; })"
+}
+
+# nautilus_session_start MODULE_FOLDER FOLDER_TO_SHOW: Nautilus loads the modules in
+# MODULE_FOLDER (an empty one: none) and shows the folder. Sets $nautilus_pid.
+nautilus_session_start() {
+  local modules=$1 folder=$2
+  mount --bind "$modules" "$nautilus_extension_dir"
+  session_display_and_bus
   nautilus --new-window "$folder" >"$session/nautilus.log" 2>&1 &
   nautilus_pid=$!
   for _ in $(seq 100); do xdotool search --onlyvisible --class nautilus >/dev/null 2>&1 && break; sleep 0.1; done
