@@ -19,9 +19,7 @@
 #include <chrono>
 #include <exception>
 #include <memory>
-#include <string>
 
-#include "nimbra/platform/linux/JournalLog.h"
 
 namespace nimbra::dolphin {
 namespace {
@@ -64,9 +62,9 @@ class DolphinPlugin final : public KAbstractFileItemActionPlugin {
     try {
       return menu(properties, parentWidget);
     } catch (const std::exception& error) {
-      platform::journalLog("extension")->error(std::string("menu request failed: ") + error.what());
+      hosts::logMenuFailure(error.what());
     } catch (...) {
-      platform::journalLog("extension")->error("menu request failed");
+      hosts::logMenuFailure(nullptr);
     }
     return {};
   }
@@ -75,8 +73,7 @@ class DolphinPlugin final : public KAbstractFileItemActionPlugin {
   QList<QAction*> menu(const KFileItemListProperties& properties, QWidget* parentWidget) {
     // Dolphin makes the first plugin for its first menu: that menu waits for the
     // set-up, briefly, rather than coming without ours.
-    static const bool ready = session().awaitReady(kFirstMenuWait);
-    (void)ready;
+    [[maybe_unused]] static const bool ready = session().awaitReady(kFirstMenuWait);
     // The last menu's actions go: that menu has closed once another is asked for.
     menuActions_ = std::make_unique<QObject>();
     std::vector<extension::SelectedItem> facts;
@@ -91,10 +88,8 @@ class DolphinPlugin final : public KAbstractFileItemActionPlugin {
     }
     if (selection.empty()) return {};
     const bool background = items.size() == 1 && items.first().isDir() && showsFolder(parentWidget, items.first().url());
-    const MenuRequest request = background
-                                    ? MenuRequest{MenuKind::contextualMenuForContainer, selection.front(), {}}
-                                    : MenuRequest{MenuKind::contextualMenuForItems, selection.front().parent_path(), selection};
-    const auto nodes = background ? session().nodes(request.kind, {}) : session().nodes(request.kind, facts);
+    const auto request = background ? MenuRequest::container(selection.front()) : MenuRequest::items(selection);
+    const auto nodes = session().nodes(request.kind, background ? std::span<const extension::SelectedItem>() : facts);
     if (nodes.empty()) return {};
     return qtMenu(menuActions_.get(), session().sync(), session().icons(), nodes, request);
   }

@@ -4,11 +4,9 @@
 #include <QIcon>
 #include <QMenu>
 
-#include <exception>
 #include <string>
 
 #include "nimbra/extension/MenuRendering.h"
-#include "nimbra/platform/linux/JournalLog.h"
 
 namespace nimbra::dolphin {
 namespace {
@@ -32,14 +30,7 @@ class QtMenuHost {
   void addAction(Menu& menu, const MenuNode::Action& action, long) {
     auto* item = new QAction(icon(action.icon), label(action.title), owner_);
     QObject::connect(item, &QAction::triggered, item, [sync = sync_, picked = action.action, request = request_] {
-      // A Qt slot: nothing may escape into Dolphin.
-      try {
-        sync->perform(picked, request.target, request.selection);
-      } catch (const std::exception& error) {
-        platform::journalLog("extension")->error(std::string("pick failed: ") + error.what());
-      } catch (...) {
-        platform::journalLog("extension")->error("pick failed");
-      }
+      hosts::perform(*sync, picked, request);
     });
     menu.append(item);
   }

@@ -13,6 +13,7 @@
 
 #include "nimbra/MenuInputs.h"
 #include "nimbra/extension/FinderSync.h"
+#include "MenuRequest.h"
 #include "nimbra/extension/linux/FreedesktopIcons.h"
 
 class QAction;
@@ -20,11 +21,7 @@ class QObject;
 
 namespace nimbra::dolphin {
 
-struct MenuRequest {
-  MenuKind kind;
-  std::optional<std::filesystem::path> target;
-  std::vector<std::filesystem::path> selection;
-};
+using hosts::MenuRequest;
 
 // The top-level actions, all owned by `owner` (submenus included).
 QList<QAction*> qtMenu(QObject* owner, const std::shared_ptr<extension::FinderSync>& sync,

@@ -5,7 +5,6 @@
 
 #include "nimbra/extension/MenuRendering.h"
 #include "nimbra/platform/linux/GioSupport.h"
-#include "nimbra/platform/linux/JournalLog.h"
 
 namespace nimbra::hosts {
 namespace {
@@ -19,14 +18,7 @@ struct Binding {
 
 void activate(GObject*, gpointer data) {
   const auto& binding = *static_cast<Binding*>(data);
-  // A GLib callback: nothing may escape into the file manager.
-  try {
-    binding.sync->perform(binding.action, binding.request.target, binding.request.selection);
-  } catch (const std::exception& error) {
-    platform::journalLog("extension")->error(std::string("pick failed: ") + error.what());
-  } catch (...) {
-    platform::journalLog("extension")->error("pick failed");
-  }
+  perform(*binding.sync, binding.action, binding.request);
 }
 
 const char* kindName(MenuKind kind) {

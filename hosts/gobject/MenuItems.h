@@ -9,17 +9,12 @@
 #include <vector>
 
 #include "HostApi.h"
+#include "MenuRequest.h"
 #include "nimbra/MenuInputs.h"
 #include "nimbra/extension/FinderSync.h"
 #include "nimbra/extension/linux/FreedesktopIcons.h"
 
 namespace nimbra::hosts {
-
-struct MenuRequest {
-  MenuKind kind;
-  std::optional<std::filesystem::path> target;
-  std::vector<std::filesystem::path> selection;
-};
 
 // The items (a list the file manager takes over), or nothing for no menu.
 GList* menuItems(const HostApi& api, const std::shared_ptr<extension::FinderSync>& sync,

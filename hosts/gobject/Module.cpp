@@ -62,8 +62,5 @@ GType registerProvider(GTypeModule* module, const HostApi& api, GType interface,
 
 ModuleExtension* running() { return gExtension; }
 
-void logFailure(const char* what) {
-  platform::journalLog("extension")->error(std::string("menu request failed: ") + what);
-}
 
 }  // namespace nimbra::hosts::module

@@ -10,6 +10,7 @@
 
 #include "HostApi.h"
 #include "HostSession.h"
+#include "MenuRequest.h"
 #include "ModuleExtension.h"
 
 namespace nimbra::hosts::module {
@@ -29,7 +30,6 @@ const GTypeInfo& providerInfo();
 std::string providerName(const HostApi& api);
 
 ModuleExtension* running();
-void logFailure(const char* what);
 
 // A provider call must never fail in the file manager: whatever goes wrong is logged and means no menu.
 template <class Work>
@@ -37,9 +37,9 @@ GList* answer(Work work) {
   try {
     if (auto* extension = running()) return work(*extension);
   } catch (const std::exception& error) {
-    logFailure(error.what());
+    logMenuFailure(error.what());
   } catch (...) {
-    logFailure("unknown error");
+    logMenuFailure(nullptr);
   }
   return nullptr;
 }

@@ -36,7 +36,7 @@ GList* ModuleExtension::items(std::span<const extension::SelectedItem> facts, co
 GList* ModuleExtension::backgroundItems(GObject* folder) {
   const auto path = localPath(api_, folder);
   if (!path) return nullptr;
-  return items({}, {MenuKind::contextualMenuForContainer, *path, {}});
+  return items({}, MenuRequest::container(*path));
 }
 
 GList* ModuleExtension::fileItems(GList* files, GObject* window) {
@@ -55,8 +55,7 @@ GList* ModuleExtension::fileItems(GList* files, GObject* window) {
   }
   session_.host().selectionChanged(selection, window);
   if (selection.empty()) return nullptr;
-  auto target = selection.front().parent_path();
-  return items(facts, {MenuKind::contextualMenuForItems, std::move(target), std::move(selection)});
+  return items(facts, MenuRequest::items(std::move(selection)));
 }
 
 }  // namespace nimbra::hosts
