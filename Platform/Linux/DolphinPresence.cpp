@@ -30,7 +30,7 @@ class DolphinPresence final : public FileManagerPresence {
   }
 
   void follow(std::function<void()> changed) override {
-    const GObjectPtr<GFile> file(g_file_new_for_path(settings_.c_str()));
+    const GObjectPtr<GFile> file = localFile(settings_);
     GFileMonitor* monitor = g_file_monitor_file(file.get(), G_FILE_MONITOR_NONE, nullptr, nullptr);
     if (!monitor) return;
     g_signal_connect_data(monitor, "changed", G_CALLBACK(+[](GFileMonitor*, GFile*, GFile*, GFileMonitorEvent, gpointer data) {

@@ -52,7 +52,7 @@ class WatchedSwitch final : public ExtensionSwitch {
     // The folder watched for the flag.
     std::error_code ec;
     std::filesystem::create_directories(flag_.parent_path(), ec);
-    const GObjectPtr<GFile> file(g_file_new_for_path(flag_.c_str()));
+    const GObjectPtr<GFile> file = localFile(flag_);
     monitor_.reset(g_file_monitor_file(file.get(), G_FILE_MONITOR_NONE, nullptr, nullptr));
     if (monitor_) g_signal_connect(monitor_.get(), "changed", G_CALLBACK(onChanged), this);
   }

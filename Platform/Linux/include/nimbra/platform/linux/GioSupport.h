@@ -30,9 +30,18 @@ inline std::string takeString(gchar* text) {
   return owned ? std::string(owned.get()) : std::string();
 }
 
+// A file of the local file system. Unlike g_file_new_for_path it never loads GVfs's
+// modules, which a host process (Dolphin) may not have mapped.
+inline GObjectPtr<GFile> localFile(const std::filesystem::path& path) {
+  // A reference of our own, never dropped: GVfs's daemon VFS, when it finds no daemon
+  // and is let go, drops one it never took.
+  static GVfs* const local = G_VFS(g_object_ref(g_vfs_get_local()));
+  return GObjectPtr<GFile>(g_vfs_get_file_for_path(local, path.c_str()));
+}
+
 // "file:///a/b%20c" for "/a/b c".
 inline std::string fileURI(const std::filesystem::path& path) {
-  const GObjectPtr<GFile> file(g_file_new_for_path(path.c_str()));
+  const GObjectPtr<GFile> file = localFile(path);
   return takeString(g_file_get_uri(file.get()));
 }
 
