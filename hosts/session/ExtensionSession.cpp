@@ -6,61 +6,13 @@
 #include <mutex>
 #include <utility>
 
+#include "BusAnnouncement.h"
 #include "nimbra/extension/linux/SystemServices.h"
-#include "nimbra/platform/linux/BusNames.h"
 #include "nimbra/platform/linux/JournalLog.h"
 #include "nimbra/platform/linux/MainLoopScheduler.h"
-#include "nimbra/platform/linux/SessionBus.h"
 #include "nimbra/platform/linux/WatchedExtensionSwitch.h"
 
 namespace nimbra::hosts {
-
-// Owns "ai.corvane.nimbra.Extension" on the session bus while the menus are on, so
-// the companion app sees that the file manager has the module loaded and switched
-// on. The connection is made in the background; owning a name never waits. Main thread.
-class Announcement : public std::enable_shared_from_this<Announcement> {
- public:
-  explicit Announcement(std::shared_ptr<platform::Scheduler> scheduler) : scheduler_(std::move(scheduler)) {}
-  ~Announcement() {
-    if (owner_) g_bus_unown_name(owner_);
-  }
-
-  void set(bool on) {
-    wanted_ = on;
-    if (on && !connection_ && !std::exchange(connecting_, true)) {
-      scheduler_->inBackground([weak = weak_from_this(), scheduler = scheduler_] {
-        std::shared_ptr<GDBusConnection> connection(platform::SessionBus::shared()->connection().release(),
-                                                    platform::GObjectDeleter());
-        scheduler->onMain([weak, connection] {
-          if (const auto self = weak.lock()) self->connected(connection);
-        });
-      });
-    }
-    apply();
-  }
-
- private:
-  void connected(std::shared_ptr<GDBusConnection> connection) {
-    connecting_ = false;
-    connection_ = std::move(connection);
-    apply();
-  }
-
-  void apply() {
-    if (wanted_ && !owner_ && connection_) {
-      owner_ = g_bus_own_name_on_connection(connection_.get(), platform::kExtensionBusName, G_BUS_NAME_OWNER_FLAGS_NONE,
-                                            nullptr, nullptr, nullptr, nullptr);
-    } else if (!wanted_ && owner_) {
-      g_bus_unown_name(std::exchange(owner_, 0));
-    }
-  }
-
-  const std::shared_ptr<platform::Scheduler> scheduler_;
-  std::shared_ptr<GDBusConnection> connection_;  // none without a session bus
-  bool connecting_ = false;
-  bool wanted_ = false;
-  guint owner_ = 0;
-};
 
 struct ExtensionSession::State {
   explicit State(std::shared_ptr<HostSession> host) : host(std::move(host)) {}
@@ -68,7 +20,7 @@ struct ExtensionSession::State {
   std::shared_ptr<HostSession> host;
   std::shared_ptr<platform::MainLoopScheduler> scheduler = platform::mainLoopScheduler();
   std::shared_ptr<platform::SystemLog> log = platform::journalLog("extension");
-  std::shared_ptr<Announcement> announcement = std::make_shared<Announcement>(scheduler);
+  std::shared_ptr<BusAnnouncement> announcement = host->announcement(scheduler);
   std::shared_ptr<platform::ExtensionSwitch> extensionSwitch;
   // Set once ready, on the main thread.
   std::shared_ptr<extension::FinderSync> sync;

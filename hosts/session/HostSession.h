@@ -1,7 +1,7 @@
 #pragma once
-// The host services of an extension inside a GObject file manager: what every one
-// of them knows from the provider calls, and what each adds (beep, launch context,
-// rename). Main thread only, like every provider call.
+// The host services of an extension inside a file manager: what every one of them
+// knows from the provider calls, and what each adds (beep, launch context,
+// rename, the bus). Main thread only, like every provider call.
 
 #include <gio/gio.h>
 
@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "BusAnnouncement.h"
 #include "nimbra/extension/HostServices.h"
 #include "nimbra/platform/FileManager.h"
 #include "nimbra/platform/Scheduler.h"
@@ -31,6 +32,11 @@ class HostSession : public extension::HostServices {
   virtual std::shared_ptr<platform::FileManager> fileManager(std::shared_ptr<platform::FileManager> desktops,
                                                              std::shared_ptr<platform::Scheduler>) {
     return desktops;
+  }
+  // How the extension says on the bus that it is on: a GDBus connection of its own,
+  // unless the host has a bus connection to lend.
+  virtual std::shared_ptr<BusAnnouncement> announcement(std::shared_ptr<platform::Scheduler> scheduler) {
+    return gdbusAnnouncement(std::move(scheduler));
   }
 
   // Current where the file manager asks on every selection change (Nautilus, Caja).

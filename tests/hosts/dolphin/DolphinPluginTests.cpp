@@ -137,14 +137,16 @@ TEST_F(DolphinPluginTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
   EXPECT_EQ(titles(actionsFor({{work(), true}}, &elsewhere)), (std::vector<std::string>{"Send to", "Open Folder with"}));
 }
 
-TEST_F(DolphinPluginTest, OnlyLocalItemsGetMenusAndTheSwitchTakesThemAway) {
+TEST_F(DolphinPluginTest, OnlyLocalItemsGetMenusAndTheSwitchTakesThemAndTheBusNameAway) {
   EXPECT_TRUE(selected({{"trash:/gone.txt", false}}).isEmpty());
   EXPECT_TRUE(selected({{work(), true}, {"sftp://host/file", false}}).isEmpty());
+  const auto owned = [&] { return bus_.hasOwner("ai.corvane.nimbra.Extension"); };
+  ASSERT_TRUE(spinUntil(owned));
   const auto flag = world_.home() / ".config/ai.corvane.nimbra/extension-off";
   std::ofstream(flag) << "";
-  EXPECT_TRUE(spinUntil([&] { return background().isEmpty(); }));
+  EXPECT_TRUE(spinUntil([&] { return background().isEmpty() && !owned(); }));
   fs::remove(flag);
-  EXPECT_TRUE(spinUntil([&] { return !background().isEmpty(); }));
+  EXPECT_TRUE(spinUntil([&] { return !background().isEmpty() && owned(); }));
 }
 
 TEST_F(DolphinPluginTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
