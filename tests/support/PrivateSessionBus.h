@@ -5,7 +5,6 @@
 // DBUS_SESSION_BUS_ADDRESS to address() before the first D-Bus call of the process,
 // or pass it in a child's environment.
 
-#include <gio/gio.h>
 #include <poll.h>
 
 #include <memory>
@@ -53,22 +52,6 @@ class PrivateSessionBus {
   }
 
   const std::string& address() const { return address_; }
-  // Whether someone owns `name` now, asked on a connection of its own.
-  bool hasOwner(const char* name) const {
-    GDBusConnection* bus = g_dbus_connection_new_for_address_sync(
-        address_.c_str(),
-        GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT | G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
-        nullptr, nullptr, nullptr);
-    if (!bus) return false;
-    GVariant* reply = g_dbus_connection_call_sync(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                                                  "NameHasOwner", g_variant_new("(s)", name), G_VARIANT_TYPE("(b)"),
-                                                  G_DBUS_CALL_FLAGS_NONE, -1, nullptr, nullptr);
-    gboolean owned = FALSE;
-    if (reply) g_variant_get(reply, "(b)", &owned);
-    if (reply) g_variant_unref(reply);
-    g_object_unref(bus);
-    return owned;
-  }
   // Ends the bus now, as when a desktop session goes away.
   void stop() { daemon_->stop(); }
 

@@ -3,6 +3,7 @@
 // Dolphin's own, and picked, in a private world with a private bus.
 
 // GLib's headers first: Qt's keyword macros (signals, slots) would break them.
+#include "BusNameOwner.h"
 #include "BusRecording.h"
 #include "PrivateSessionBus.h"
 #include "World.h"
@@ -140,7 +141,7 @@ TEST_F(DolphinPluginTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
 TEST_F(DolphinPluginTest, OnlyLocalItemsGetMenusAndTheSwitchTakesThemAndTheBusNameAway) {
   EXPECT_TRUE(selected({{"trash:/gone.txt", false}}).isEmpty());
   EXPECT_TRUE(selected({{work(), true}, {"sftp://host/file", false}}).isEmpty());
-  const auto owned = [&] { return bus_.hasOwner("ai.corvane.nimbra.Extension"); };
+  const auto owned = [&] { return busNameHasOwner(bus_.address(), "ai.corvane.nimbra.Extension"); };
   ASSERT_TRUE(spinUntil(owned));
   const auto flag = world_.home() / ".config/ai.corvane.nimbra/extension-off";
   std::ofstream(flag) << "";

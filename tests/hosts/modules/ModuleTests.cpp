@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BusNameOwner.h"
 #include "BusRecording.h"
 #include "HostModules.h"
 #include "PrivateSessionBus.h"
@@ -125,7 +126,7 @@ class HostModuleTest : public ::testing::TestWithParam<const HostCase*> {
     return spinUntil([&] { return std::ranges::count(recorder_->lines(), line) > 0; });
   }
 
-  bool busNameOwned() const { return bus_.hasOwner("ai.corvane.nimbra.Extension"); }
+  bool busNameOwned() const { return busNameHasOwner(bus_.address(), "ai.corvane.nimbra.Extension"); }
 
   ~HostModuleTest() override {
     for (auto* object : keep_) g_object_unref(object);
