@@ -8,12 +8,14 @@
 #include "app/BringForward.h"
 #include "app/Appearance.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Nimbra");
   QApplication::setOrganizationDomain("corvane.ai");
   QApplication::setDesktopFileName("ai.corvane.nimbra");
+  nimbra::app::installTranslations();
 
   nimbra::app::SingleInstance instance;
   if (!instance.claim()) return 0;

@@ -12,6 +12,7 @@ packages=(
   libnautilus-extension-dev libnemo-extension-dev libcaja-extension-dev libthunarx-3-dev
   libkf5kio-dev qt6-5compat-dev
   qt6-base-dev libqt6svg6 libssl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   desktop-file-utils
   librsvg2-bin dpkg-dev file lintian appstream
   dbus dbus-daemon zip unzip python3 p7zip-full

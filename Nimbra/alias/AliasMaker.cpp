@@ -15,6 +15,7 @@
 #include "nimbra/Alias.h"
 #include "nimbra/NumberedNames.h"
 #include "nimbra/platform/Failure.h"
+#include "app/Texts.h"
 
 namespace nimbra::app {
 namespace {
@@ -48,12 +49,13 @@ class AnyItemChooser : public QFileDialog {
 void runAliasMaker(const std::filesystem::path& folder, const AppServices& services, QWidget* parent) {
   QDialog dialog(parent);
   dialog.setObjectName("aliasDialog");
-  dialog.setWindowTitle("Make Alias");
+  dialog.setWindowTitle(Texts::tr("Make Alias"));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* text = new QLabel("Choose what the alias in “" + QString::fromStdString(lastComponent(folder)) + "” should open", &dialog);
+  auto* text = new QLabel(Texts::tr("Choose what the alias in “%1” should open").arg(QString::fromStdString(lastComponent(folder))),
+                          &dialog);
   text->setObjectName("message");
   layout->addWidget(text);
-  auto* chooser = new AnyItemChooser(&dialog, "Make Alias");
+  auto* chooser = new AnyItemChooser(&dialog, Texts::tr("Make Alias"));
   chooser->setDirectory(QString::fromStdString(folder.string()));
   embedChooser(dialog, *layout, *chooser);
   dialog.resize(720, 480);
@@ -63,7 +65,7 @@ void runAliasMaker(const std::filesystem::path& folder, const AppServices& servi
   try {
     services.fileManager->reveal({makeAlias(target, folder, *services.files)});
   } catch (const platform::Failure& failure) {
-    warn(parent, "Couldn't make the alias", inWords(failure));
+    warn(parent, Texts::tr("Couldn't make the alias"), inWords(failure));
   }
 }
 

@@ -6,13 +6,15 @@
 #include "ErrorWords.h"
 #include "nimbra/platform/ExtensionSwitch.h"
 #include "nimbra/platform/Failure.h"
+#include "Texts.h"
 
 namespace nimbra::app {
 
 void warn(QWidget* parent, const QString& message, const QString& details, const QString& button) {
   QMessageBox alert(QMessageBox::Warning, "Nimbra", message, QMessageBox::NoButton, parent);
   alert.setInformativeText(details);
-  alert.setDefaultButton(alert.addButton(button, QMessageBox::AcceptRole));
+  // Without a word of the caller's, Qt's own OK, in Qt's own translation.
+  alert.setDefaultButton(button.isEmpty() ? alert.addButton(QMessageBox::Ok) : alert.addButton(button, QMessageBox::AcceptRole));
   alert.exec();
 }
 
@@ -29,8 +31,9 @@ bool confirm(QWidget* parent, const QString& name, const QString& message, const
 }
 
 void warnSwitchNotSaved(QWidget* parent, bool on, const std::exception& error, const QString& whatNow) {
-  warn(parent, on ? "Couldn't turn on Nimbra" : "Couldn't turn off Nimbra",
-       "Nimbra couldn't save its switch. " + inWords(error) + (whatNow.isEmpty() ? "" : " " + whatNow));
+  const QString why = Texts::tr("Nimbra couldn't save its switch. %1").arg(inWords(error));
+  warn(parent, on ? Texts::tr("Couldn't turn on Nimbra") : Texts::tr("Couldn't turn off Nimbra"),
+       whatNow.isEmpty() ? why : why + ' ' + whatNow);
 }
 
 bool setMenusSwitch(platform::ExtensionSwitch& menus, bool on, QWidget* parent) {

@@ -12,7 +12,7 @@ class ExtensionSwitch;
 
 namespace nimbra::app {
 
-void warn(QWidget* parent, const QString& message, const QString& details, const QString& button = "OK");
+void warn(QWidget* parent, const QString& message, const QString& details, const QString& button = {});
 
 // Asks; true when the user chose `proceed` (the default button). `name` names the
 // alert object, for the tests that answer it.

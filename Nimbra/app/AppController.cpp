@@ -10,6 +10,7 @@
 #include "preferences/PreferencesWindow.h"
 #include "transfer/TransferPicker.h"
 #include "uninstall/Uninstaller.h"
+#include "Texts.h"
 
 namespace nimbra::app {
 
@@ -36,9 +37,9 @@ void AppController::start() {
   }
   auto store = services_.openStore();
   if (!store) {
-    warn(&window_, "Nimbra is misconfigured",
-         "Nimbra can't reach its shared settings store. This usually means the app needs to be reinstalled. Settings "
-         "won't sync between the app and the Files extension until this is fixed.");
+    warn(&window_, Texts::tr("Nimbra is misconfigured"),
+         Texts::tr("Nimbra can't reach its shared settings store. This usually means the app needs to be reinstalled. "
+                   "Settings won't sync between the app and the Files extension until this is fixed."));
     return;
   }
   for (const auto& request : handOff::takePending(*store)) serve(request);

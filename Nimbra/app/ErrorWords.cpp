@@ -8,6 +8,7 @@
 #include "nimbra/SendToPerformer.h"
 #include "nimbra/SettingsStore.h"
 #include "nimbra/platform/Failure.h"
+#include "Texts.h"
 
 namespace nimbra::app {
 namespace {
@@ -15,7 +16,8 @@ namespace {
 using platform::Operation;
 
 QString quoted(const std::filesystem::path& item) {
-  return "“" + QString::fromStdString(lastComponent(item)) + "”";
+  //: An item's name, quoted.
+  return Texts::tr("“%1”").arg(QString::fromStdString(lastComponent(item)));
 }
 
 // What an operation writes: where a copy or move goes, else the item made or changed.
@@ -31,30 +33,31 @@ QString inWords(const platform::Failure& failure) {
   switch (failure.code().value()) {
     case ENOSPC:
     case EDQUOT:
-      return QString("There isn't enough space on %1.").arg(folder);
+      return Texts::tr("There isn't enough space on %1.").arg(folder);
     case EACCES:
     case EPERM:
-      if (!writes(failure.operation())) return QString("You don't have permission to open %1.").arg(item);
-      return QString("You don't have permission to write to %1.").arg(folder);
+      if (!writes(failure.operation())) return Texts::tr("You don't have permission to open %1.").arg(item);
+      return Texts::tr("You don't have permission to write to %1.").arg(folder);
     case EROFS:
-      return QString("%1 is read-only.").arg(folder);
+      return Texts::tr("%1 is read-only.").arg(folder);
     case ENOENT:
     case ENOTDIR:
       // A missing item to copy, move or open; else the folder it was to go into.
       if (failure.operation() == Operation::createFile || failure.operation() == Operation::createFolder) {
-        return QString("%1 no longer exists.").arg(quoted(failure.path().parent_path()));
+        return Texts::tr("%1 no longer exists.").arg(quoted(failure.path().parent_path()));
       }
-      return QString("%1 no longer exists.").arg(item);
+      return Texts::tr("%1 no longer exists.").arg(item);
     case EEXIST:
-      return QString("%1 is already taken in %2.").arg(quoted(written(failure)), folder);
+      return Texts::tr("%1 is already taken in %2.").arg(quoted(written(failure)), folder);
     case ENAMETOOLONG:
-      return QString("The name %1 is too long.").arg(item);
+      return Texts::tr("The name %1 is too long.").arg(item);
     case EIO:
-      return QString("The disk could not read or write %1.").arg(item);
+      return Texts::tr("The disk could not read or write %1.").arg(item);
     case EBUSY:
-      return QString("%1 is in use. Try again in a moment.").arg(item);
+      return Texts::tr("%1 is in use. Try again in a moment.").arg(item);
     default:
-      return QString("%1: %2.").arg(item, QString::fromStdString(failure.code().message()));
+      //: An item's name and what the system said went wrong with it.
+      return Texts::tr("%1: %2.").arg(item, QString::fromStdString(failure.code().message()));
   }
 }
 
@@ -63,13 +66,13 @@ QString inWords(const platform::Failure& failure) {
 QString inWords(const std::exception& error) {
   if (const auto* failure = dynamic_cast<const platform::Failure*>(&error)) return inWords(*failure);
   if (const auto* into = dynamic_cast<const SendToPerformer::IntoItself*>(&error)) {
-    return QString("%1 can't be put inside itself.").arg(quoted(into->item));
+    return Texts::tr("%1 can't be put inside itself.").arg(quoted(into->item));
   }
   if (const auto* write = dynamic_cast<const SettingsStore::WriteFailed*>(&error)) {
-    return QString("Nimbra couldn't store “%1” in its shared settings.").arg(QString::fromStdString(write->key));
+    return Texts::tr("Nimbra couldn't store “%1” in its shared settings.").arg(QString::fromStdString(write->key));
   }
-  if (dynamic_cast<const PreferencesModel::NotAnApp*>(&error)) return "That doesn't look like an app.";
-  return "Something unexpected went wrong.";
+  if (dynamic_cast<const PreferencesModel::NotAnApp*>(&error)) return Texts::tr("That doesn't look like an app.");
+  return Texts::tr("Something unexpected went wrong.");
 }
 
 }  // namespace nimbra::app

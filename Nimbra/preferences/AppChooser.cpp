@@ -11,8 +11,11 @@
 #include <algorithm>
 
 #include "icons/MenuIcons.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
+
+using app::Texts;
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
@@ -21,14 +24,14 @@ constexpr int kPathRole = Qt::UserRole;
 
 AppChooser::AppChooser(std::vector<AppLocation> apps, QWidget* parent) : QDialog(parent) {
   setObjectName("appChooser");
-  setWindowTitle("Add App");
+  setWindowTitle(Texts::tr("Add App"));
   resize(420, 480);
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(12);
 
   search_ = new QLineEdit(this);
   search_->setObjectName("search");
-  search_->setPlaceholderText("Search");
+  search_->setPlaceholderText(Texts::tr("Search"));
   search_->setClearButtonEnabled(true);
   connect(search_, &QLineEdit::textChanged, this, &AppChooser::filter);
   layout->addWidget(search_);
@@ -49,16 +52,16 @@ AppChooser::AppChooser(std::vector<AppLocation> apps, QWidget* parent) : QDialog
   layout->addWidget(list_, 1);
 
   auto* buttons = new QHBoxLayout;
-  auto* file = new QPushButton("Choose File…", this);
+  auto* file = new QPushButton(Texts::tr("Choose File…"), this);
   file->setAutoDefault(false);
   connect(file, &QPushButton::clicked, this, &AppChooser::chooseFile);
   buttons->addWidget(file);
   buttons->addStretch();
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(Texts::tr("Cancel"), this);
   cancel->setAutoDefault(false);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(cancel);
-  add_ = new QPushButton("Add", this);
+  add_ = new QPushButton(Texts::tr("Add"), this);
   add_->setDefault(true);
   add_->setEnabled(false);
   connect(add_, &QPushButton::clicked, this, &AppChooser::chooseListed);
@@ -83,11 +86,12 @@ void AppChooser::chooseListed() {
 
 void AppChooser::chooseFile() {
   // Any file may be chosen here; adding it tells whether it is an application.
-  QFileDialog files(this, "Choose an App", "/usr/share/applications", "Applications (*.desktop);;All Files (*)");
+  QFileDialog files(this, Texts::tr("Choose an App"), "/usr/share/applications",
+                    Texts::tr("Applications (*.desktop);;All Files (*)"));
   files.setObjectName("appFile");
   files.setOption(QFileDialog::DontUseNativeDialog);
   files.setFileMode(QFileDialog::ExistingFile);
-  files.setLabelText(QFileDialog::Accept, "Add");
+  files.setLabelText(QFileDialog::Accept, Texts::tr("Add"));
   if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) return;
   chosen_ = files.selectedFiles().front().toStdString();
   accept();

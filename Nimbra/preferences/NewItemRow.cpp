@@ -11,8 +11,11 @@
 #include "TemplateEditor.h"
 #include "app/Appearance.h"
 #include "nimbra/MenuIcon.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
+
+using app::Texts;
 namespace {
 
 constexpr int kTemplateWidth = 76;
@@ -20,9 +23,9 @@ constexpr int kDeleteWidth = 22;
 
 QString message(NewItem::ValidationError error) {
   switch (error) {
-    case NewItem::ValidationError::empty: return QStringLiteral("Extension cannot be empty");
-    case NewItem::ValidationError::tooLong: return QStringLiteral("Extension too long (max 16 characters)");
-    case NewItem::ValidationError::badCharacters: return QStringLiteral("Allowed: letters, digits, . _ -");
+    case NewItem::ValidationError::empty: return Texts::tr("Extension cannot be empty");
+    case NewItem::ValidationError::tooLong: return Texts::tr("Extension too long (max 16 characters)");
+    case NewItem::ValidationError::badCharacters: return Texts::tr("Allowed: letters, digits, . _ -");
   }
   return {};
 }
@@ -64,7 +67,7 @@ NewItemRow::NewItemRow(const NewItem& item, const PreferencesServices& services,
   icon_->setFixedSize(16, 16);
   layout->addWidget(icon_);
 
-  label_ = field("Menu label", this);
+  label_ = field(Texts::tr("Menu label"), this);
   label_->setObjectName("label");
   label_->setMinimumWidth(80);
   connect(label_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -75,10 +78,10 @@ NewItemRow::NewItemRow(const NewItem& item, const PreferencesServices& services,
   layout->addWidget(label_, 1);
 
   if (!item.kind.is<NewItemKind::DatedFolder>() && !item.kind.is<NewItemKind::Alias>()) {
-    name_ = field("Name", this);
+    name_ = field(Texts::tr("Name"), this);
     name_->setObjectName("name");
     name_->setFixedWidth(170);
-    name_->setToolTip("Name of the new item");
+    name_->setToolTip(Texts::tr("Name of the new item"));
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
       NewItem next = item_;
       next.customBaseName = text.isEmpty() ? std::nullopt : std::optional(text.toStdString());
@@ -123,7 +126,7 @@ NewItemRow::NewItemRow(const NewItem& item, const PreferencesServices& services,
     remove->setObjectName("delete");
     remove->setAutoRaise(true);
     remove->setIcon(QIcon(services_.icons->image(MenuIcon::Symbol{"trash"}, app::appearance::isDark())));
-    remove->setToolTip("Delete this custom type");
+    remove->setToolTip(Texts::tr("Delete this custom type"));
     connect(remove, &QToolButton::clicked, this, [this] { actions_.remove(); });
   }
   QWidget* templateSlot = template_ ? static_cast<QWidget*>(template_) : new QWidget(this);
@@ -186,7 +189,7 @@ void NewItemRow::refresh() {
   const bool valid = item_.isUsable();
   enabled_->setChecked(item_.enabled);
   enabled_->setEnabled(valid);
-  enabled_->setToolTip(valid ? "Show in the Files menu" : "Enter a valid extension first");
+  enabled_->setToolTip(valid ? Texts::tr("Show in the Files menu") : Texts::tr("Enter a valid extension first"));
 
   const auto icon = newItemIcon(item_, *services_.contentTypes);
   QPixmap image = icon ? services_.icons->image(*icon, app::appearance::isDark()) : QPixmap();
@@ -211,13 +214,13 @@ void NewItemRow::refresh() {
   if (fixedExt_) fixedExt_->setText(item_.ext.empty() ? QString() : "." + qt(item_.ext));
   if (ext_) {
     showText(ext_, qt(item_.ext));
-    ext_->setToolTip(extError_.value_or("File extension (letters, digits, . _ -)"));
+    ext_->setToolTip(extError_.value_or(Texts::tr("File extension (letters, digits, . _ -)")));
     extOutline_->setProperty("invalid", extError_.has_value());
     const QColor border = extError_ ? errorColour() : QColor(Qt::transparent);
     extOutline_->setStyleSheet(QStringLiteral("#extOutline { border: 1px solid %1; border-radius: 4px; }").arg(border.name(QColor::HexArgb)));
   }
 
-  if (const auto* kind = textKind(item_)) template_->setText(kind->templateText.empty() ? "Template…" : "Edit…");
+  if (const auto* kind = textKind(item_)) template_->setText(kind->templateText.empty() ? Texts::tr("Template…") : Texts::tr("Edit…"));
 }
 
 }  // namespace nimbra::preferences

@@ -7,8 +7,11 @@
 
 #include "NewItemRow.h"
 #include "Tabs.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
+
+using app::Texts;
 namespace {
 
 QCheckBox* toggle(const QString& text, const char* name, QWidget* parent) {
@@ -26,9 +29,9 @@ NewTab::NewTab(PreferencesModel& model, const PreferencesServices& services, Sav
   layout->setSpacing(12);
 
   auto* header = new QHBoxLayout;
-  header->addWidget(secondaryText("Items in the New menu, in menu order. Drag to reorder.", this));
+  header->addWidget(secondaryText(Texts::tr("Items in the New menu, in menu order. Drag to reorder."), this));
   header->addStretch();
-  auto* add = new QPushButton("Add Custom Type…", this);
+  auto* add = new QPushButton(Texts::tr("Add Custom Type…"), this);
   connect(add, &QPushButton::clicked, this, [this] {
     save_([this] { model_.addCustomType(); });
     // The new row is where the user types its extension and label.
@@ -45,17 +48,17 @@ NewTab::NewTab(PreferencesModel& model, const PreferencesServices& services, Sav
   };
   layout->addWidget(list_, 1);
 
-  group_ = toggle("Group under New ▸", "groupNewItems", this);
+  group_ = toggle(Texts::tr("Group under New ▸"), "groupNewItems", this);
   connect(group_, &QCheckBox::clicked, this, [this](bool on) { save_([&] { model_.setGroupNewItems(on); }); });
   layout->addWidget(group_);
-  unopenable_ = toggle("Show types even without an app to open them", "showUnopenableTypes", this);
+  unopenable_ = toggle(Texts::tr("Show types even without an app to open them"), "showUnopenableTypes", this);
   connect(unopenable_, &QCheckBox::clicked, this, [this](bool on) { save_([&] { model_.setShowUnopenableTypes(on); }); });
   layout->addWidget(unopenable_);
-  layout->addWidget(caption("Off: Word, Pages and similar items only appear when an app that opens them is installed.", this));
-  rename_ = toggle("Rename new items right away", "renameNewItems", this);
+  layout->addWidget(caption(Texts::tr("Off: Word, Pages and similar items only appear when an app that opens them is installed."), this));
+  rename_ = toggle(Texts::tr("Rename new items right away"), "renameNewItems", this);
   connect(rename_, &QCheckBox::clicked, this, [this](bool on) { save_([&] { model_.setRenameNewItems(on); }); });
   layout->addWidget(rename_);
-  auto* renameCaption = caption("Like Windows, the name is ready to type over. Nimbra presses F2 in Files for you.", this);
+  auto* renameCaption = caption(Texts::tr("Like Windows, the name is ready to type over. Nimbra presses F2 in Files for you."), this);
   renameCaption->setWordWrap(true);
   layout->addWidget(renameCaption);
   sync();

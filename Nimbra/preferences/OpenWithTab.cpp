@@ -7,8 +7,11 @@
 #include "AppChooser.h"
 #include "Tabs.h"
 #include "app/Appearance.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
+
+using app::Texts;
 
 OpenWithTab::OpenWithTab(PreferencesModel& model, const PreferencesServices& services, Save save, QWidget* parent)
     : QWidget(parent), model_(model), services_(services), save_(std::move(save)) {
@@ -16,9 +19,9 @@ OpenWithTab::OpenWithTab(PreferencesModel& model, const PreferencesServices& ser
   layout->setContentsMargins(8, 10, 8, 8);
   layout->setSpacing(12);
   auto* header = new QHBoxLayout;
-  header->addWidget(secondaryText("Opens the folder in the chosen app. Only installed apps appear in Files.", this));
+  header->addWidget(secondaryText(Texts::tr("Opens the folder in the chosen app. Only installed apps appear in Files."), this));
   header->addStretch();
-  auto* add = new QPushButton("Add App…", this);
+  auto* add = new QPushButton(Texts::tr("Add App…"), this);
   connect(add, &QPushButton::clicked, this, &OpenWithTab::addApp);
   header->addWidget(add);
   layout->addLayout(header);
@@ -82,7 +85,7 @@ QWidget* OpenWithTab::makeRow(const OpenWithEntry& entry) {
   layout->addStretch();
 
   if (!location) {
-    auto* missing = caption("Not installed", row);
+    auto* missing = caption(Texts::tr("Not installed"), row);
     missing->setObjectName("notInstalled");
     missing->setForegroundRole(QPalette::WindowText);
     missing->setEnabled(false);  // the dimmest text the palette has
@@ -107,7 +110,7 @@ void OpenWithTab::addApp() {
       model_.addApp(*chooser.chosen());
       addError_->hide();
     } catch (const PreferencesModel::NotAnApp&) {
-      addError_->setText("That doesn't look like an app.");
+      addError_->setText(Texts::tr("That doesn't look like an app."));
       QPalette red = addError_->palette();
       red.setColor(QPalette::WindowText, errorColour());
       addError_->setPalette(red);

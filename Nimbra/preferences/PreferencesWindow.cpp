@@ -8,8 +8,11 @@
 #include "Tabs.h"
 #include "app/Alerts.h"
 #include "app/Appearance.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
+
+using app::Texts;
 namespace {
 
 // Another writer's change shows within this time; a look costs microseconds.
@@ -20,10 +23,10 @@ struct TabDescription {
   const char* symbol;
 };
 constexpr TabDescription kTabs[] = {
-    {"New", "plus.circle"},
-    {"Send to", "paperplane"},
-    {"Open Folder with", "arrow.up.forward.app"},
-    {"Updates", "arrow.triangle.2.circlepath"},
+    {QT_TRANSLATE_NOOP("Nimbra", "New"), "plus.circle"},
+    {QT_TRANSLATE_NOOP("Nimbra", "Send to"), "paperplane"},
+    {QT_TRANSLATE_NOOP("Nimbra", "Open Folder with"), "arrow.up.forward.app"},
+    {QT_TRANSLATE_NOOP("Nimbra", "Updates"), "arrow.triangle.2.circlepath"},
 };
 
 }  // namespace
@@ -31,7 +34,7 @@ constexpr TabDescription kTabs[] = {
 PreferencesWindow::PreferencesWindow(PreferencesServices services, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(std::move(services)) {
   setObjectName("preferences");
-  setWindowTitle("Nimbra Preferences");
+  setWindowTitle(Texts::tr("Nimbra Preferences"));
   setMinimumSize(660, 560);
   resize(660, 560);
   auto* layout = new QVBoxLayout(this);
@@ -79,14 +82,14 @@ void PreferencesWindow::makeContent() {
     auto* icon = new QLabel(notice_);
     icon->setPixmap(icons::MenuIcons::symbol("exclamationmark.triangle", 48, app::appearance::isDark()));
     column->addWidget(icon, 0, Qt::AlignHCenter);
-    auto* title = new QLabel("Settings unavailable", notice_);
+    auto* title = new QLabel(Texts::tr("Settings unavailable"), notice_);
     title->setObjectName("title");
     QFont large = title->font();
     large.setBold(true);
     large.setPointSizeF(large.pointSizeF() * 1.4);
     title->setFont(large);
     column->addWidget(title, 0, Qt::AlignHCenter);
-    auto* description = secondaryText("Nimbra can't reach its shared settings. Reinstall the app.", notice_);
+    auto* description = secondaryText(Texts::tr("Nimbra can't reach its shared settings. Reinstall the app."), notice_);
     description->setObjectName("description");
     column->addWidget(description, 0, Qt::AlignHCenter);
     column->addStretch();
@@ -104,7 +107,7 @@ void PreferencesWindow::makeContent() {
   openWithTab_ = new OpenWithTab(*model_, services_, save);
   updatesTab_ = new UpdatesTab(*services_.updater);
   QWidget* const pages[] = {newTab_, sendToTab_, openWithTab_, updatesTab_};
-  for (std::size_t i = 0; i < std::size(kTabs); ++i) tabs_->addTab(pages[i], kTabs[i].label);
+  for (std::size_t i = 0; i < std::size(kTabs); ++i) tabs_->addTab(pages[i], Texts::tr(kTabs[i].label));
   drawIcons();
   layout()->addWidget(tabs_);
   model_->observe([this](PreferencesModel::Property property) {
@@ -131,9 +134,9 @@ void PreferencesWindow::save(const std::function<void()>& change) {
   } catch (const SettingsStore::WriteFailed& failure) {
     // The model kept its value: the window shows it again before saying why.
     syncAll();
-    app::warn(this, "Couldn't save the change",
-              "Nimbra couldn't store “" + QString::fromStdString(failure.key) +
-                  "” in its shared settings, so the menus in Files stay as they were.");
+    app::warn(this, Texts::tr("Couldn't save the change"),
+              Texts::tr("Nimbra couldn't store “%1” in its shared settings, so the menus in Files stay as they were.")
+                  .arg(QString::fromStdString(failure.key)));
   }
 }
 

@@ -1,15 +1,18 @@
 #include <QVBoxLayout>
 
 #include "Tabs.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
+
+using app::Texts;
 
 SendToTab::SendToTab(PreferencesModel& model, const PreferencesServices& services, Save save, QWidget* parent)
     : QWidget(parent), model_(model), services_(services), save_(std::move(save)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 10, 8, 8);
   layout->setSpacing(12);
-  layout->addWidget(secondaryText("Shown when you right-click selected files or folders.", this));
+  layout->addWidget(secondaryText(Texts::tr("Shown when you right-click selected files or folders."), this));
   list_ = new ReorderableList(this);
   list_->setObjectName("sendTo");
   // Only the order and the switches change here: nothing is added or removed.

@@ -11,8 +11,11 @@
 #include "Controls.h"
 #include "nimbra/NewItem.h"
 #include "nimbra/Text.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
+
+using app::Texts;
 namespace {
 
 QString trimmed(const QString& text) {
@@ -25,9 +28,9 @@ QString trimmed(const QString& text) {
 QString TemplateEditor::warning(const QString& text, const QString& extLabel) {
   switch (NewItem::checkTemplate(text.toStdString(), extLabel.toStdString())) {
     case NewItem::TemplateWarning::none: return {};
-    case NewItem::TemplateWarning::invalidJSON: return QStringLiteral("Not valid JSON yet — you can still save.");
+    case NewItem::TemplateWarning::invalidJSON: return Texts::tr("Not valid JSON yet — you can still save.");
     case NewItem::TemplateWarning::missingShebang:
-      return QStringLiteral("Tip: shell scripts usually start with a shebang, e.g. #!/bin/sh");
+      return Texts::tr("Tip: shell scripts usually start with a shebang, e.g. #!/bin/sh");
   }
   return {};
 }
@@ -38,7 +41,7 @@ TemplateEditor::TemplateEditor(QString extLabel, const QString& templateText, st
   setObjectName("templateEditor");
   setWindowModality(Qt::WindowModal);
   setAttribute(Qt::WA_DeleteOnClose);
-  const QString title = extLabel_.isEmpty() ? QStringLiteral("Template") : QStringLiteral("Template for .") + extLabel_;
+  const QString title = extLabel_.isEmpty() ? Texts::tr("Template") : Texts::tr("Template for .%1").arg(extLabel_);
   setWindowTitle(title);
   setMinimumSize(560, 420);
 
@@ -75,8 +78,8 @@ TemplateEditor::TemplateEditor(QString extLabel, const QString& templateText, st
 
   auto* buttons = new QHBoxLayout;
   if (hadTemplate_) {
-    auto* remove = new QPushButton("Remove Template", this);
-    remove->setToolTip("The type keeps working; new files start empty");
+    auto* remove = new QPushButton(Texts::tr("Remove Template"), this);
+    remove->setToolTip(Texts::tr("The type keeps working; new files start empty"));
     QPalette red = remove->palette();
     red.setColor(QPalette::ButtonText, errorColour());
     remove->setPalette(red);
@@ -88,11 +91,11 @@ TemplateEditor::TemplateEditor(QString extLabel, const QString& templateText, st
     buttons->addWidget(remove);
   }
   buttons->addStretch();
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(Texts::tr("Cancel"), this);
   cancel->setAutoDefault(false);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects as well
   buttons->addWidget(cancel);
-  save_ = new QPushButton("Save Template", this);
+  save_ = new QPushButton(Texts::tr("Save Template"), this);
   save_->setAutoDefault(false);
   connect(save_, &QPushButton::clicked, this, [this] {
     write_(buffer_->toPlainText());
@@ -121,9 +124,8 @@ void TemplateEditor::bufferChanged() {
     caption_->setForegroundRole(QPalette::WindowText);
   } else {
     caption_->setText(extLabel_.isEmpty()
-                          ? QStringLiteral("The contents of every new file created with this type.")
-                          : QStringLiteral("The contents of every new .") + extLabel_ +
-                                QStringLiteral(" file created with this type."));
+                          ? Texts::tr("The contents of every new file created with this type.")
+                          : Texts::tr("The contents of every new .%1 file created with this type.").arg(extLabel_));
     caption_->setForegroundRole(QPalette::PlaceholderText);
   }
 }

@@ -5,27 +5,34 @@
 
 #include "Tabs.h"
 #include "Updater.h"
+#include "app/Texts.h"
 
 namespace nimbra::preferences {
 
+using app::Texts;
+
 QString relativeToNow(const QDateTime& then, const QDateTime& now) {
   const qint64 seconds = std::max<qint64>(0, then.secsTo(now));
-  const auto ago = [](qint64 count, const char* unit) {
-    return QString::number(count) + ' ' + QLatin1String(unit) + (count == 1 ? "" : "s") + " ago";
-  };
-  // Named where a name exists ("yesterday", "last week"), else counted in the largest whole unit.
-  const auto named = [&](qint64 count, const char* unit, const char* single) {
-    return count == 1 ? QString::fromLatin1(single) : ago(count, unit);
+  // Counted in the largest whole unit, in the plural forms of the user's language;
+  // named where a name exists ("yesterday", "last week").
+  const auto ago = [](qint64 count, const char* text, const char* single = nullptr) {
+    return count == 1 && single ? Texts::tr(single) : Texts::tr(text, nullptr, static_cast<int>(count));
   };
   constexpr qint64 minute = 60, hour = 60 * minute, day = 24 * hour, week = 7 * day, month = 30 * day, year = 365 * day;
-  if (seconds < 1) return QStringLiteral("now");
-  if (seconds < minute) return ago(seconds, "second");
-  if (seconds < hour) return ago(seconds / minute, "minute");
-  if (seconds < day) return ago(seconds / hour, "hour");
-  if (seconds < week) return named(seconds / day, "day", "yesterday");
-  if (seconds < month) return named(seconds / week, "week", "last week");
-  if (seconds < year) return named(seconds / month, "month", "last month");
-  return named(seconds / year, "year", "last year");
+  if (seconds < 1) return Texts::tr("now");
+  if (seconds < minute) return ago(seconds, QT_TRANSLATE_N_NOOP("Nimbra", "%n second(s) ago"));
+  if (seconds < hour) return ago(seconds / minute, QT_TRANSLATE_N_NOOP("Nimbra", "%n minute(s) ago"));
+  if (seconds < day) return ago(seconds / hour, QT_TRANSLATE_N_NOOP("Nimbra", "%n hour(s) ago"));
+  if (seconds < week) {
+    return ago(seconds / day, QT_TRANSLATE_N_NOOP("Nimbra", "%n day(s) ago"), QT_TRANSLATE_NOOP("Nimbra", "yesterday"));
+  }
+  if (seconds < month) {
+    return ago(seconds / week, QT_TRANSLATE_N_NOOP("Nimbra", "%n week(s) ago"), QT_TRANSLATE_NOOP("Nimbra", "last week"));
+  }
+  if (seconds < year) {
+    return ago(seconds / month, QT_TRANSLATE_N_NOOP("Nimbra", "%n month(s) ago"), QT_TRANSLATE_NOOP("Nimbra", "last month"));
+  }
+  return ago(seconds / year, QT_TRANSLATE_N_NOOP("Nimbra", "%n year(s) ago"), QT_TRANSLATE_NOOP("Nimbra", "last year"));
 }
 
 UpdatesTab::UpdatesTab(updates::Updater& updater, QWidget* parent) : QWidget(parent), updater_(updater) {
@@ -33,7 +40,7 @@ UpdatesTab::UpdatesTab(updates::Updater& updater, QWidget* parent) : QWidget(par
   layout->setContentsMargins(8, 10, 8, 8);
   layout->setSpacing(12);
 
-  automatic_ = new QCheckBox("Automatically check for updates", this);
+  automatic_ = new QCheckBox(Texts::tr("Automatically check for updates"), this);
   automatic_->setObjectName("automaticallyChecks");
   automatic_->setChecked(updater_.automaticallyChecksForUpdates());
   connect(automatic_, &QCheckBox::clicked, &updater_, &updates::Updater::setAutomaticallyChecksForUpdates);
@@ -42,11 +49,11 @@ UpdatesTab::UpdatesTab(updates::Updater& updater, QWidget* parent) : QWidget(par
 
   auto* versionRow = new QHBoxLayout;
   const QString running = updater_.source().runningVersion;
-  auto* version = new QLabel("Version " + (running.isEmpty() ? QStringLiteral("?") : running), this);
+  auto* version = new QLabel(Texts::tr("Version %1").arg(running.isEmpty() ? QStringLiteral("?") : running), this);
   version->setObjectName("version");
   versionRow->addWidget(version);
   versionRow->addStretch();
-  auto* check = new QPushButton("Check Now", this);
+  auto* check = new QPushButton(Texts::tr("Check Now"), this);
   connect(check, &QPushButton::clicked, this, [this] {
     window()->activateWindow();
     updater_.checkForUpdates();
@@ -57,8 +64,10 @@ UpdatesTab::UpdatesTab(updates::Updater& updater, QWidget* parent) : QWidget(par
   lastChecked_ = caption(QString(), this);
   lastChecked_->setObjectName("lastChecked");
   layout->addWidget(lastChecked_);
-  auto* host = caption("Once a day Nimbra asks " + updater_.source().url.host() +
-                           " whether there's a new version. Updates are signed, and only the app's name and version are sent.",
+  //: %1 is the update server's name.
+  auto* host = caption(Texts::tr("Once a day Nimbra asks %1 whether there's a new version. Updates are signed, and only "
+                                 "the app's name and version are sent.")
+                           .arg(updater_.source().url.host()),
                        this);
   host->setObjectName("updateHost");
   host->setWordWrap(true);
@@ -71,7 +80,8 @@ UpdatesTab::UpdatesTab(updates::Updater& updater, QWidget* parent) : QWidget(par
 void UpdatesTab::sync() {
   const auto last = updater_.lastCheckDate();
   lastChecked_->setVisible(last.has_value());
-  if (last) lastChecked_->setText("Last checked " + relativeToNow(*last, QDateTime::currentDateTimeUtc()));
+  //: %1 is how long ago: "now", "2 hours ago", "yesterday"…
+  if (last) lastChecked_->setText(Texts::tr("Last checked %1").arg(relativeToNow(*last, QDateTime::currentDateTimeUtc())));
 }
 
 }  // namespace nimbra::preferences

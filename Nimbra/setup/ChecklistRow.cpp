@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "SetupLook.h"
+#include "app/Texts.h"
 
 namespace nimbra::app {
 namespace {
@@ -89,7 +90,7 @@ void ChecklistRowView::setRow(const ChecklistRow& row) {
   button_->setMinimumWidth(0);
   button_->setMinimumWidth(button_->sizeHint().width() + (row.prominent ? 0 : 20));
   setAccessibleName(row.title);
-  setAccessibleDescription(row.isDone == true ? "Done" : "");
+  setAccessibleDescription(row.isDone == true ? Texts::tr("Done") : QString());
   mark_->update();
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "SetupLook.h"
+#include "app/Texts.h"
 
 namespace nimbra::app {
 namespace {
@@ -30,15 +31,21 @@ struct MainRow {
   std::optional<Submenu> opens = std::nullopt;
 };
 
-const MainRow kOffRows[] = {{"New Folder"}, {"Properties"}, {nullptr}, {"Copy"}, {"Paste"}, {nullptr}, {"Select All"}};
-const MainRow kOnRows[] = {{"Open"},
-                           {"Properties"},
+// The labels are translated where they are drawn.
+const MainRow kOffRows[] = {{QT_TRANSLATE_NOOP("Nimbra", "New Folder")}, {QT_TRANSLATE_NOOP("Nimbra", "Properties")},
+                            {nullptr},
+                            {QT_TRANSLATE_NOOP("Nimbra", "Copy")},
+                            {QT_TRANSLATE_NOOP("Nimbra", "Paste")},
+                            {nullptr},
+                            {QT_TRANSLATE_NOOP("Nimbra", "Select All")}};
+const MainRow kOnRows[] = {{QT_TRANSLATE_NOOP("Nimbra", "Open")},
+                           {QT_TRANSLATE_NOOP("Nimbra", "Properties")},
                            {nullptr},
-                           {"New", Submenu::newMenu},
-                           {"Send to", Submenu::sendTo},
-                           {"Open Folder with", Submenu::openWith},
+                           {QT_TRANSLATE_NOOP("Nimbra", "New"), Submenu::newMenu},
+                           {QT_TRANSLATE_NOOP("Nimbra", "Send to"), Submenu::sendTo},
+                           {QT_TRANSLATE_NOOP("Nimbra", "Open Folder with"), Submenu::openWith},
                            {nullptr},
-                           {"Copy"}};
+                           {QT_TRANSLATE_NOOP("Nimbra", "Copy")}};
 
 enum class Glyph { folder, text, richText, table, code, zipper, desktop, dock, hammer, terminal };
 
@@ -47,17 +54,18 @@ struct SubmenuRow {
   const char* label;
 };
 
-const SubmenuRow kNewRows[] = {{Glyph::folder, "Folder"},
-                               {Glyph::text, "Text Document"},
-                               {Glyph::richText, "Microsoft Word Document"},
-                               {Glyph::table, "Microsoft Excel Worksheet"},
-                               {Glyph::code, "HTML Document"}};
-const SubmenuRow kSendToRows[] = {{Glyph::zipper, "Compressed (zipped) folder"},
-                                  {Glyph::desktop, "Desktop"},
-                                  {Glyph::dock, "Desktop (create shortcut)"},
-                                  {Glyph::folder, "Another Folder…"}};
-const SubmenuRow kOpenWithRows[] = {
-    {Glyph::code, "Visual Studio Code"}, {Glyph::hammer, "Rider"}, {Glyph::terminal, "Terminal"}};
+const SubmenuRow kNewRows[] = {{Glyph::folder, QT_TRANSLATE_NOOP("Nimbra", "Folder")},
+                               {Glyph::text, QT_TRANSLATE_NOOP("Nimbra", "Text Document")},
+                               {Glyph::richText, QT_TRANSLATE_NOOP("Nimbra", "Microsoft Word Document")},
+                               {Glyph::table, QT_TRANSLATE_NOOP("Nimbra", "Microsoft Excel Worksheet")},
+                               {Glyph::code, QT_TRANSLATE_NOOP("Nimbra", "HTML Document")}};
+const SubmenuRow kSendToRows[] = {{Glyph::zipper, QT_TRANSLATE_NOOP("Nimbra", "Compressed (zipped) folder")},
+                                  {Glyph::desktop, QT_TRANSLATE_NOOP("Nimbra", "Desktop")},
+                                  {Glyph::dock, QT_TRANSLATE_NOOP("Nimbra", "Desktop (create shortcut)")},
+                                  {Glyph::folder, QT_TRANSLATE_NOOP("Nimbra", "Another Folder…")}};
+const SubmenuRow kOpenWithRows[] = {{Glyph::code, QT_TRANSLATE_NOOP("Nimbra", "Visual Studio Code")},
+                                    {Glyph::hammer, QT_TRANSLATE_NOOP("Nimbra", "Rider")},
+                                    {Glyph::terminal, QT_TRANSLATE_NOOP("Nimbra", "Terminal")}};
 
 std::span<const SubmenuRow> rowsOf(Submenu submenu) {
   switch (submenu) {
@@ -230,7 +238,7 @@ void drawGlyph(QPainter& painter, Glyph glyph, QPointF topLeft, QColor color) {
 // panel's longest label fits, all rows alike.
 QFont fitted(QFont font, std::span<const SubmenuRow> rows, qreal width) {
   qreal widest = 0;
-  for (const auto& row : rows) widest = std::max(widest, QFontMetricsF(font).horizontalAdvance(row.label));
+  for (const auto& row : rows) widest = std::max(widest, QFontMetricsF(font).horizontalAdvance(Texts::tr(row.label)));
   if (widest > width) font.setPixelSize(std::max(9, static_cast<int>(font.pixelSize() * width / widest)));
   return font;
 }
@@ -289,8 +297,10 @@ void MenuPreview::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), look::paneBackground.in(colors));
 
   const QString caption =
-      on_ ? QString("Right-click in any %1 window to get these.").arg(fileManager_)
-          : QString("%1 menu now. Turn on Nimbra to add New, Send to and Open Folder with.").arg(look::possessive(fileManager_));
+      on_ ? Texts::tr("Right-click in any %1 window to get these.").arg(fileManager_)
+          : look::naming(
+                //: %1 is the file manager's name, %2 the same in the English possessive ("Files'", "Nemo's"); a translation may use %1 only.
+                Texts::tr("%2 menu now. Turn on Nimbra to add New, Send to and Open Folder with."), fileManager_);
   const QFont captionFont = look::font(look::Style::caption, font());
   const qreal captionHeight =
       QFontMetricsF(captionFont).boundingRect(QRectF(0, 0, kCaptionWidth, 1000), Qt::TextWordWrap, caption).height();
@@ -329,7 +339,7 @@ void MenuPreview::paintEvent(QPaintEvent*) {
     }
     const QColor text = mixed(look::primary(colors), Qt::white, highlight);
     painter.setPen(text);
-    painter.drawText(rowRect.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft, row.label);
+    painter.drawText(rowRect.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft, Texts::tr(row.label));
     if (row.opens) drawChevron(painter, QPointF(rowRect.right() - 12, rowRect.center().y()), text);
     y += kRowHeight;
   }
@@ -352,7 +362,7 @@ void MenuPreview::paintEvent(QPaintEvent*) {
                   look::selection.in(colors));
         painter.setPen(look::primary(colors));
         painter.drawText(QRectF(panel.left() + 32, rowTop, kSubmenuWidth - 42, kRowHeight),
-                         Qt::AlignVCenter | Qt::AlignLeft, row.label);
+                         Qt::AlignVCenter | Qt::AlignLeft, Texts::tr(row.label));
         rowTop += kRowHeight;
       }
       painter.restore();

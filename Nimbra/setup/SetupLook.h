@@ -72,4 +72,8 @@ inline QFont font(Style style, QFont base = {}) {
 // The file manager's, in the setup window's texts: "Files'", "Dolphin's".
 inline QString possessive(const QString& name) { return name + (name.endsWith('s') ? "'" : "'s"); }
 
+// A text naming the file manager: %1 its name, %2 its English possessive, which a
+// translation may do without.
+inline QString naming(QString text, const QString& name) { return text.replace("%2", possessive(name)).replace("%1", name); }
+
 }  // namespace nimbra::app::look

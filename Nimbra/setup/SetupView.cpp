@@ -9,6 +9,7 @@
 #include "MenuPreview.h"
 #include "SetupLook.h"
 #include "app/Alerts.h"
+#include "app/Texts.h"
 
 namespace nimbra::app {
 namespace {
@@ -18,6 +19,12 @@ QLabel* label(const QString& text, look::Style style, QWidget* parent) {
   label->setFont(look::font(style, parent->font()));
   label->setWordWrap(true);
   return label;
+}
+
+// The file manager's name as its users know it: GNOME's "Files" is a word, and
+// translated; the others are names.
+QString displayName(const std::string& name) {
+  return name == "Files" ? Texts::tr("Files", "GNOME's file manager") : QString::fromStdString(name);
 }
 
 void paintText(QWidget* widget, const QColor& color) {
@@ -33,7 +40,7 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
     : QWidget(parent),
       switch_(services.extensionSwitch),
       presence_(services.presence),
-      name_(QString::fromStdString(presence_->name())),
+      name_(displayName(presence_->name())),
       status_(services, this) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
@@ -55,7 +62,7 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
   title->setObjectName("title");
   column->addWidget(title);
   column->addSpacing(6);
-  subtitle_ = label("Right-click like you did on Windows.", look::Style::title3, pane);
+  subtitle_ = label(Texts::tr("Right-click like you did on Windows."), look::Style::title3, pane);
   column->addWidget(subtitle_);
   column->addSpacing(28);
 
@@ -74,7 +81,7 @@ SetupView::SetupView(const AppServices& services, QWidget* parent)
 
   auto* footer = new QHBoxLayout;
   footer->setSpacing(12);
-  checkAgain_ = new QPushButton("Check again", pane);
+  checkAgain_ = new QPushButton(Texts::tr("Check again"), pane);
   checkAgain_->setFlat(true);
   checkAgain_->setCursor(Qt::PointingHandCursor);
   checkAgain_->setFont(look::font(look::Style::caption, font()));
@@ -103,23 +110,25 @@ void SetupView::showStatus() {
   const bool used = status_.hasUsedAction();
   const bool restarts = presence_->takesIn() == platform::FileManagerPresence::TakesIn::byRestarting;
   extensionRow_->setRow(
-      {on, QString(on ? "Nimbra is on in %1" : "Turn on Nimbra in %1").arg(name_),
-       on ? "You can turn it off again here."
-          : (restarts ? QString("Nimbra switches on its %1 extension, and asks before restarting %1 if it has to.")
-                      : QString("Nimbra switches on its %1 extension, and asks before changing %2 settings if it has "
-                                "to."))
-                .arg(name_, look::possessive(name_)),
-       on ? "Turn Off…" : "Turn On…", !on});
+      {on, (on ? Texts::tr("Nimbra is on in %1") : Texts::tr("Turn on Nimbra in %1")).arg(name_),
+       on ? Texts::tr("You can turn it off again here.")
+       : restarts
+           ? Texts::tr("Nimbra switches on its %1 extension, and asks before restarting %1 if it has to.").arg(name_)
+           : look::naming(
+                 //: %1 is the file manager's name, %2 the same in the English possessive ("Files'", "Nemo's"); a translation may use %1 only.
+                 Texts::tr("Nimbra switches on its %1 extension, and asks before changing %2 settings if it has to."),
+                 name_),
+       on ? Texts::tr("Turn Off…") : Texts::tr("Turn On…"), !on});
   tryRow_->setRow(
       {used,
-       "Right-click in a folder",
-       used ? QString("It works. Nimbra has made something from %1.").arg(name_)
-            : "Try New ▸ Text Document, right-click a file for Send to ▸, or a folder for Open Folder with ▸.",
+       Texts::tr("Right-click in a folder"),
+       used ? Texts::tr("It works. Nimbra has made something from %1.").arg(name_)
+            : Texts::tr("Try New ▸ Text Document, right-click a file for Send to ▸, or a folder for Open Folder with ▸."),
        {},
        false});
-  customizeRow_->setRow({std::nullopt, "Make the menus yours",
-                         "Pick which file types, Send to places and apps appear, and in what order.",
-                         "Customize Menus…", on});
+  customizeRow_->setRow({std::nullopt, Texts::tr("Make the menus yours"),
+                         Texts::tr("Pick which file types, Send to places and apps appear, and in what order."),
+                         Texts::tr("Customize Menus…"), on});
   checkAgain_->setVisible(!on);
   preview_->setOn(on);
 }
@@ -147,9 +156,10 @@ void SetupView::turnOn() {
     case SetupState::Remaining::nothing:
       return;
     case SetupState::Remaining::install:
-      return warn(this, QString("Nimbra isn't installed in %1").arg(name_),
-                  QString("%1 loads its extensions from %2, and Nimbra's is not there. Install Nimbra again, then "
-                          "choose Turn On… once more.")
+      return warn(this, Texts::tr("Nimbra isn't installed in %1").arg(name_),
+                  //: %1 is the file manager's name, %2 the folder it loads its extensions from.
+                  Texts::tr("%1 loads its extensions from %2, and Nimbra's is not there. Install Nimbra again, then "
+                            "choose Turn On… once more.")
                       .arg(name_, QString::fromStdString(presence_->extensionFolder().string())));
     case SetupState::Remaining::restartFileManager:
       return offerToTakeIn();
@@ -157,10 +167,12 @@ void SetupView::turnOn() {
 }
 
 void SetupView::turnOff() {
-  if (confirm(this, "turnOff", QString("Turn off Nimbra in %1?").arg(name_),
-              QString("New, Send to and Open Folder with leave %1 menus at once. You can turn Nimbra on again here.")
-                  .arg(look::possessive(name_)),
-              "Turn Off", "Cancel") &&
+  if (confirm(this, "turnOff", Texts::tr("Turn off Nimbra in %1?").arg(name_),
+              look::naming(
+                  //: %1 is the file manager's name, %2 the same in the English possessive ("Files'", "Nemo's"); a translation may use %1 only.
+                  Texts::tr("New, Send to and Open Folder with leave %2 menus at once. You can turn Nimbra on again here."),
+                  name_),
+              Texts::tr("Turn Off"), Texts::tr("Cancel")) &&
       setSwitch(false)) {
     status_.refreshExtensionState();
   }
@@ -172,15 +184,17 @@ void SetupView::turnOff() {
 void SetupView::offerToTakeIn() {
   const bool restarts = presence_->takesIn() == platform::FileManagerPresence::TakesIn::byRestarting;
   const bool agreed =
-      restarts ? confirm(this, "restartFiles", QString("Restart %1?").arg(name_),
-                         QString("%1 loads Nimbra when it starts. Restarting closes the %1 windows, so let copies and "
-                                 "moves in %1 finish first.")
+      restarts ? confirm(this, "restartFiles", Texts::tr("Restart %1?").arg(name_),
+                         Texts::tr("%1 loads Nimbra when it starts. Restarting closes the %1 windows, so let copies and "
+                                   "moves in %1 finish first.")
                              .arg(name_),
-                         QString("Restart %1").arg(name_), "Not Now")
-               : confirm(this, "switchOnInFileManager", QString("Switch on Nimbra in %1?").arg(name_),
-                         QString("Nimbra is switched off in %1 context menu settings. Switch it on there?")
-                             .arg(look::possessive(name_)),
-                         "Switch On", "Not Now");
+                         Texts::tr("Restart %1").arg(name_), Texts::tr("Not Now"))
+               : confirm(this, "switchOnInFileManager", Texts::tr("Switch on Nimbra in %1?").arg(name_),
+                         look::naming(
+                             //: %1 is the file manager's name, %2 the same in the English possessive ("Files'", "Nemo's"); a translation may use %1 only.
+                             Texts::tr("Nimbra is switched off in %2 context menu settings. Switch it on there?"),
+                             name_),
+                         Texts::tr("Switch On"), Texts::tr("Not Now"));
   if (agreed) presence_->takeIn();
 }
 

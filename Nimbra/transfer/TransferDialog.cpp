@@ -9,18 +9,20 @@
 
 #include "app/EmbeddedChooser.h"
 #include "nimbra/NumberedNames.h"
+#include "app/Texts.h"
 
 namespace nimbra::app {
 
 QString TransferDialog::message(const std::vector<std::filesystem::path>& items) {
-  if (items.size() == 1) return "Choose a folder for “" + QString::fromStdString(lastComponent(items.front())) + "”";
-  return "Choose a folder for the " + QString::number(items.size()) + " items";
+  if (items.size() == 1) return Texts::tr("Choose a folder for “%1”").arg(QString::fromStdString(lastComponent(items.front())));
+  //: Never fewer than two items.
+  return Texts::tr("Choose a folder for the %n items", nullptr, static_cast<int>(items.size()));
 }
 
 TransferDialog::TransferDialog(const std::vector<std::filesystem::path>& items, QWidget* parent)
     : QDialog(parent), chooser_(new QFileDialog(this)) {
   setObjectName("transferDialog");
-  setWindowTitle("Send to Another Folder");
+  setWindowTitle(Texts::tr("Send to Another Folder"));
   auto* layout = new QVBoxLayout(this);
   auto* text = new QLabel(message(items), this);
   text->setObjectName("message");
@@ -36,9 +38,9 @@ TransferDialog::TransferDialog(const std::vector<std::filesystem::path>& items, 
 
   auto* mode = new QHBoxLayout;
   mode->setContentsMargins(12, 10, 12, 10);
-  mode->addWidget(new QLabel("Send by:", this));
-  copy_ = new QPushButton("Copy", this);
-  move_ = new QPushButton("Move", this);
+  mode->addWidget(new QLabel(Texts::tr("Send by:"), this));
+  copy_ = new QPushButton(Texts::tr("Copy"), this);
+  move_ = new QPushButton(Texts::tr("Move"), this);
   auto* group = new QButtonGroup(this);
   for (auto* button : {copy_, move_}) {
     button->setCheckable(true);
@@ -53,7 +55,7 @@ TransferDialog::TransferDialog(const std::vector<std::filesystem::path>& items, 
   modeChanged();
 }
 
-void TransferDialog::modeChanged() { chooser_->setLabelText(QFileDialog::Accept, move() ? "Move Here" : "Copy Here"); }
+void TransferDialog::modeChanged() { chooser_->setLabelText(QFileDialog::Accept, move() ? Texts::tr("Move Here") : Texts::tr("Copy Here")); }
 
 bool TransferDialog::move() const { return move_->isChecked(); }
 

@@ -7,6 +7,7 @@
 #include "app/BringForward.h"
 #include "app/ErrorWords.h"
 #include "nimbra/NumberedNames.h"
+#include "app/Texts.h"
 
 namespace nimbra::app {
 
@@ -20,10 +21,10 @@ void runTransferPicker(const std::vector<std::filesystem::path>& items, const Ap
   const auto outcome = transfer(items, *folder, move, *services.files, parent);
   if (outcome.error) {
     if (const auto* into = std::get_if<SendToPerformer::IntoItself>(&*outcome.error)) {
-      return warn(parent, "Can't put “" + QString::fromStdString(lastComponent(into->item)) + "” inside itself",
-                  "Choose a folder outside it.");
+      return warn(parent, Texts::tr("Can't put “%1” inside itself").arg(QString::fromStdString(lastComponent(into->item))),
+                  Texts::tr("Choose a folder outside it."));
     }
-    return warn(parent, move ? "Couldn't move the items" : "Couldn't copy the items",
+    return warn(parent, move ? Texts::tr("Couldn't move the items") : Texts::tr("Couldn't copy the items"),
                 inWords(std::get<platform::Failure>(*outcome.error)));
   }
   // Also what was done before the user stopped the rest.

@@ -11,8 +11,11 @@
 #include <variant>
 
 #include "UpdateDialogs.h"
+#include "app/Texts.h"
 
 namespace nimbra::updates {
+
+using app::Texts;
 namespace {
 
 Q_LOGGING_CATEGORY(updatesLog, "ai.corvane.nimbra.updates")
@@ -31,7 +34,7 @@ CheckResult failure(FeedProblem::Kind kind, QString detail) {
 }
 
 CheckResult resultOf(QNetworkReply& reply, const FeedSource& source) {
-  if (reply.property("tooLarge").toBool()) return failure(FeedProblem::Kind::Malformed, QStringLiteral("it is too large"));
+  if (reply.property("tooLarge").toBool()) return failure(FeedProblem::Kind::Malformed, Texts::tr("it is too large"));
   if (reply.error() != QNetworkReply::NoError) return failure(FeedProblem::Kind::Unreachable, reply.errorString());
   auto feed = readSignedFeed(reply.readAll(), source.publicKey);
   if (const auto* problem = std::get_if<FeedProblem>(&feed)) return {CheckResult::Kind::Failed, {}, *problem};
@@ -104,7 +107,7 @@ void Updater::checkForUpdates() {
 void Updater::startCheck(bool userInitiated) {
   pendingIsUserInitiated_ = userInitiated;
   if (!isAcceptedFeedUrl(source_.url)) {
-    finishCheck(failure(FeedProblem::Kind::Unreachable, QStringLiteral("its address is not an https address")));
+    finishCheck(failure(FeedProblem::Kind::Unreachable, Texts::tr("its address is not an https address")));
     return;
   }
   QNetworkRequest request(source_.url);

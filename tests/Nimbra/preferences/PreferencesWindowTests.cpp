@@ -26,6 +26,7 @@
 #endif
 #include "Updater.h"
 #include "app/AppController.h"
+#include "app/Translations.h"
 #include "app/BringForward.h"
 #include "preferences/Controls.h"
 #include "preferences/NewItemRow.h"
@@ -124,6 +125,7 @@ class PreferencesWindowTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { app::installTranslations(); }  // English's plural forms
   void init() {
     suite_ = std::make_shared<FakeDefaultsSuite>();
     workspace_ = std::make_shared<FakeWorkspace>();
