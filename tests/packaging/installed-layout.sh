@@ -36,7 +36,8 @@ for file in "$root"/usr/bin/{nimbra,nimbra-menu,nimbra-defaults,nimbra-zip} \
             "$root"/usr/share/metainfo/ai.corvane.nimbra.metainfo.xml \
             "$root"/usr/share/icons/hicolor/{scalable/apps/ai.corvane.nimbra.svg,48x48/apps/ai.corvane.nimbra.png} \
             "$root"/usr/share/doc/nimbra/{copyright,changelog.gz} \
-            "$root"/usr/share/nimbra/extension/Templates/blank.{docx,xlsx,pptx,pages,numbers,key}; do
+            "$root"/usr/share/nimbra/extension/Templates/blank.{docx,xlsx,pptx,pages,numbers,key} \
+            "$root"/usr/share/nimbra/extension/strings/{en,de,fr,es,it,pt_BR,nl,pl,ru,uk,tr,zh_CN,ja}.json; do
   [[ -s $file ]] || fail "the package lacks ${file#"$root"}"
 done
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/ai.corvane.nimbra.metainfo.xml" >"$scratch/appstream.log" 2>&1 \

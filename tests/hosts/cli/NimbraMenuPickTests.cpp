@@ -40,8 +40,9 @@ class PickTest : public ::testing::Test {
   fs::path launches() const { return home() / "launches"; }
   std::string uri(const fs::path& path) const { return "file://" + path.string(); }
 
-  CommandResult pick(const std::vector<std::string>& args) const {
-    return world_.menu(args, {"DBUS_SESSION_BUS_ADDRESS=" + bus_.address()});
+  CommandResult pick(const std::vector<std::string>& args, std::vector<std::string> env = {}) const {
+    env.push_back("DBUS_SESSION_BUS_ADDRESS=" + bus_.address());
+    return world_.menu(args, env);
   }
   // Launched programs run on after the pick returns: wait for what they record.
   std::vector<std::string> waitForLaunches(std::size_t count) const {
@@ -64,6 +65,17 @@ TEST_F(PickTest, ANewItemIsMadeAndRevealedAndTheAppIsTold) {
   std::ranges::sort(events);
   EXPECT_EQ(events, (std::vector<std::string>{"reveal " + uri(work()) + "/New%20Text%20Document.txt",
                                               "signal ai.corvane.nimbra.menuUsed"}));
+}
+
+TEST_F(PickTest, NewItemsAreNamedInTheUsersLanguageAndNumberedInIt) {
+  const std::vector<std::string> japanese = {"LANG=ja_JP.UTF-8"};
+  const auto menu = pick({"container", "--target", work().string()}, japanese);
+  EXPECT_EQ(menu.out.substr(0, menu.out.find('\n')), "新規作成 \u25B8");
+  for (int i = 0; i < 2; ++i) ASSERT_EQ(pick({"container", "--target", work().string(), "--pick", "0"}, japanese).status, 0);
+  EXPECT_TRUE(fs::is_directory(work() / "新しいフォルダー"));
+  EXPECT_TRUE(fs::is_directory(work() / "新しいフォルダー 2"));
+  ASSERT_EQ(pick({"container", "--target", work().string(), "--pick", "3"}, {"LANG=de_DE.UTF-8"}).status, 0);
+  EXPECT_TRUE(fs::is_regular_file(work() / "Neues Textdokument.txt"));
 }
 
 TEST_F(PickTest, SendToReachesTheUsersFoldersAndTheArchiver) {
