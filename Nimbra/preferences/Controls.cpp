@@ -82,6 +82,7 @@ void ReorderableList::dropEvent(QDropEvent* event) {
 QLabel* secondaryText(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setForegroundRole(QPalette::PlaceholderText);
+  label->setWordWrap(true);  // some languages' words run longer than English's
   return label;
 }
 

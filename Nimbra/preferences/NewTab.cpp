@@ -29,8 +29,7 @@ NewTab::NewTab(PreferencesModel& model, const PreferencesServices& services, Sav
   layout->setSpacing(12);
 
   auto* header = new QHBoxLayout;
-  header->addWidget(secondaryText(Texts::tr("Items in the New menu, in menu order. Drag to reorder."), this));
-  header->addStretch();
+  header->addWidget(secondaryText(Texts::tr("Items in the New menu, in menu order. Drag to reorder."), this), 1);
   auto* add = new QPushButton(Texts::tr("Add Custom Type…"), this);
   connect(add, &QPushButton::clicked, this, [this] {
     save_([this] { model_.addCustomType(); });
@@ -58,9 +57,8 @@ NewTab::NewTab(PreferencesModel& model, const PreferencesServices& services, Sav
   rename_ = toggle(Texts::tr("Rename new items right away"), "renameNewItems", this);
   connect(rename_, &QCheckBox::clicked, this, [this](bool on) { save_([&] { model_.setRenameNewItems(on); }); });
   layout->addWidget(rename_);
-  auto* renameCaption = caption(Texts::tr("Like Windows, the name is ready to type over. Nimbra presses F2 in Files for you."), this);
-  renameCaption->setWordWrap(true);
-  layout->addWidget(renameCaption);
+  layout->addWidget(
+      caption(Texts::tr("Like Windows, the name is ready to type over. Nimbra presses F2 in Files for you."), this));
   sync();
 }
 

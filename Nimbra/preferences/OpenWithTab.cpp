@@ -19,8 +19,8 @@ OpenWithTab::OpenWithTab(PreferencesModel& model, const PreferencesServices& ser
   layout->setContentsMargins(8, 10, 8, 8);
   layout->setSpacing(12);
   auto* header = new QHBoxLayout;
-  header->addWidget(secondaryText(Texts::tr("Opens the folder in the chosen app. Only installed apps appear in Files."), this));
-  header->addStretch();
+  header->addWidget(
+      secondaryText(Texts::tr("Opens the folder in the chosen app. Only installed apps appear in Files."), this), 1);
   auto* add = new QPushButton(Texts::tr("Add App…"), this);
   connect(add, &QPushButton::clicked, this, &OpenWithTab::addApp);
   header->addWidget(add);

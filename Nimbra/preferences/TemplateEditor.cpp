@@ -73,7 +73,6 @@ TemplateEditor::TemplateEditor(QString extLabel, const QString& templateText, st
 
   caption_ = caption(QString(), this);
   caption_->setObjectName("caption");
-  caption_->setWordWrap(true);
   layout->addWidget(caption_);
 
   auto* buttons = new QHBoxLayout;

@@ -70,7 +70,6 @@ UpdatesTab::UpdatesTab(updates::Updater& updater, QWidget* parent) : QWidget(par
                            .arg(updater_.source().url.host()),
                        this);
   host->setObjectName("updateHost");
-  host->setWordWrap(true);
   layout->addWidget(host);
   layout->addStretch();
   connect(&updater_, &updates::Updater::lastCheckDateChanged, this, &UpdatesTab::sync);

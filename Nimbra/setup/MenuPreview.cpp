@@ -23,7 +23,10 @@ constexpr qreal kPanelInset = 6;  // above the first row and below the last
 constexpr qreal kDividerHeight = 9;
 constexpr qreal kAreaWidth = 344, kAreaHeight = 230;
 constexpr qreal kCaptionSpacing = 18, kCaptionWidth = 240;
-constexpr qreal kMainWidth = 150, kSubmenuWidth = 200, kSubmenuLeft = 144;
+// The main panel is 150 wide, more for a language's long labels, up to 180; the
+// submenu overlaps it by 6 and fills the rest of the area.
+constexpr qreal kMainWidth = 150, kMaxMainWidth = 180, kSubmenuOverlap = 6;
+constexpr qreal kMainTextInsets = 44;  // the row's and the text's insets, and the chevron
 constexpr qreal kShadowRadius = 14, kShadowOffset = 8, kShadowOpacity = 0.18;
 
 struct MainRow {
@@ -234,11 +237,20 @@ void drawGlyph(QPainter& painter, Glyph glyph, QPointF topLeft, QColor color) {
   painter.restore();
 }
 
-// Wide fonts (wider than the one the panels were drawn for) get smaller until the
-// panel's longest label fits, all rows alike.
-QFont fitted(QFont font, std::span<const SubmenuRow> rows, qreal width) {
+template <class Rows>
+qreal widestLabel(const QFont& font, const Rows& rows) {
   qreal widest = 0;
-  for (const auto& row : rows) widest = std::max(widest, QFontMetricsF(font).horizontalAdvance(Texts::tr(row.label)));
+  for (const auto& row : rows) {
+    if (row.label) widest = std::max(widest, QFontMetricsF(font).horizontalAdvance(Texts::tr(row.label)));
+  }
+  return widest;
+}
+
+// Wide fonts and long words get smaller until the panel's longest label fits, all
+// rows alike.
+template <class Rows>
+QFont fitted(QFont font, const Rows& rows, qreal width) {
+  const qreal widest = widestLabel(font, rows);
   if (widest > width) font.setPixelSize(std::max(9, static_cast<int>(font.pixelSize() * width / widest)));
   return font;
 }
@@ -308,7 +320,10 @@ void MenuPreview::paintEvent(QPaintEvent*) {
   const QPointF area((width() - kAreaWidth) / 2, top);
 
   const std::span<const MainRow> mainRows = on_ ? std::span<const MainRow>(kOnRows) : kOffRows;
-  const QRectF mainPanel(area, QSizeF(kMainWidth, panelHeight(mainRows)));
+  const QFont menuFont = look::font(look::Style::menu, font());
+  const qreal mainWidth = std::clamp(widestLabel(menuFont, kOnRows) + kMainTextInsets, kMainWidth, kMaxMainWidth);
+  const QRectF mainPanel(area, QSizeF(mainWidth, panelHeight(mainRows)));
+  const qreal submenuLeft = mainWidth - kSubmenuOverlap, submenuWidth = kAreaWidth - submenuLeft;
   const qreal fade = fade_.state() == QAbstractAnimation::Running ? fade_.currentValue().toReal() : 1.0;
   // How strongly each submenu shows while one fades into the next.
   const auto presence = [&](Submenu submenu) {
@@ -319,16 +334,15 @@ void MenuPreview::paintEvent(QPaintEvent*) {
   painter.save();
   if (!on_) painter.setOpacity(0.75);
   drawPanel(painter, mainPanel, colors);
-  const QFont menuFont = look::font(look::Style::menu, font());
-  painter.setFont(menuFont);
+  painter.setFont(fitted(menuFont, mainRows, mainWidth - kMainTextInsets));
   qreal y = mainPanel.top() + kPanelInset;
   for (const auto& row : mainRows) {
     if (!row.label) {
-      painter.fillRect(QRectF(mainPanel.left() + 10, y + 4, kMainWidth - 20, 1), look::menuBorder.in(colors));
+      painter.fillRect(QRectF(mainPanel.left() + 10, y + 4, mainWidth - 20, 1), look::menuBorder.in(colors));
       y += kDividerHeight;
       continue;
     }
-    const QRectF rowRect(mainPanel.left() + 5, y, kMainWidth - 10, kRowHeight);
+    const QRectF rowRect(mainPanel.left() + 5, y, mainWidth - 10, kRowHeight);
     const qreal highlight = row.opens && on_ ? presence(*row.opens) : 0.0;
     if (highlight > 0) {
       QColor fill = look::selection.in(colors);
@@ -350,9 +364,9 @@ void MenuPreview::paintEvent(QPaintEvent*) {
       const qreal opacity = presence(submenu);
       if (opacity <= 0) continue;
       const auto rows = rowsOf(submenu);
-      painter.setFont(fitted(look::font(look::Style::submenu, font()), rows, kSubmenuWidth - 42));
-      const QRectF panel(area + QPointF(kSubmenuLeft, parentRow(submenu) * kRowHeight + 9),
-                         QSizeF(kSubmenuWidth, 2 * kPanelInset + rows.size() * kRowHeight));
+      painter.setFont(fitted(look::font(look::Style::submenu, font()), rows, submenuWidth - 42));
+      const QRectF panel(area + QPointF(submenuLeft, parentRow(submenu) * kRowHeight + 9),
+                         QSizeF(submenuWidth, 2 * kPanelInset + rows.size() * kRowHeight));
       painter.save();
       painter.setOpacity(opacity);
       drawPanel(painter, panel, colors);
@@ -361,7 +375,7 @@ void MenuPreview::paintEvent(QPaintEvent*) {
         drawGlyph(painter, row.glyph, QPointF(panel.left() + 10, rowTop + (kRowHeight - 14) / 2),
                   look::selection.in(colors));
         painter.setPen(look::primary(colors));
-        painter.drawText(QRectF(panel.left() + 32, rowTop, kSubmenuWidth - 42, kRowHeight),
+        painter.drawText(QRectF(panel.left() + 32, rowTop, submenuWidth - 42, kRowHeight),
                          Qt::AlignVCenter | Qt::AlignLeft, Texts::tr(row.label));
         rowTop += kRowHeight;
       }
