@@ -1,5 +1,6 @@
 #include "nimbra/NumberedNames.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "nimbra/Text.h"
@@ -49,6 +50,15 @@ char32_t lower(char32_t c) {
 
 std::string numberedName(std::string_view base, std::string_view ext, std::uint64_t n) {
   const std::string number = n >= 2 ? " " + std::to_string(n) : std::string();
+  // A name longer than the file systems allow could never be made: the base gives way,
+  // whole characters from its end, so the number and the extension still fit.
+  const std::size_t room = kMaxNameBytes - std::min(kMaxNameBytes - 1, number.size() + (ext.empty() ? 0 : ext.size() + 1));
+  if (base.size() > room) {
+    std::size_t cut = room;
+    // Not inside a character: a UTF-8 sequence has at most three continuation bytes.
+    for (int i = 0; i < 3 && cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80; ++i) --cut;
+    base = base.substr(0, cut);
+  }
   if (base.empty()) return "." + std::string(ext) + number;
   if (ext.empty()) return std::string(base) + number;
   return std::string(base) + number + "." + std::string(ext);

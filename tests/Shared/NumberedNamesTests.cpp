@@ -17,6 +17,14 @@ TEST(NumberedNames, NumberGoesBeforeTheExtensionExceptWhenTheNameIsTheExtension)
   for (const auto& [base, ext, n, name] : cases) EXPECT_EQ(numberedName(base, ext, n), name);
 }
 
+TEST(NumberedNames, ALongBaseGivesWayByWholeCharactersSoTheNameFits) {
+  const std::string base = std::string(248, 'x') + "日本";  // 254 bytes; 日 ends at byte 251
+  EXPECT_EQ(numberedName(base, "", 1), base);
+  EXPECT_EQ(numberedName(base, "txt", 1), std::string(248, 'x') + "日.txt");
+  EXPECT_EQ(numberedName(base, "txt", 2), std::string(248, 'x') + " 2.txt");
+  EXPECT_EQ(numberedName(std::string(300, 'y'), "", 12), std::string(252, 'y') + " 12");
+}
+
 TEST(NumberedNames, ATrailingExtensionIsStrippedInAnyLetterCaseAndOnlyWhole) {
   const std::tuple<std::string_view, std::string_view, std::string_view> cases[] = {
       {"Notes.TXT", "txt", "Notes"}, {"Notes.txt", "TXT", "Notes"}, {".ENV", "env", ""},

@@ -12,8 +12,13 @@ namespace nimbra {
 
 namespace platform { class FileOperations; }
 
+// The longest name Linux's file systems take, in bytes.
+inline constexpr std::size_t kMaxNameBytes = 255;
+
 // Candidate n (counting from 1) for a base name and an extension without its dot:
-// "B.E", "B n.E"; "B", "B n" without extension; ".E", ".E n" without base name.
+// "B.E", "B n.E"; "B", "B n" without extension; ".E", ".E n" without base name. The
+// base is shortened, at a character boundary, as far as the name must to fit in
+// kMaxNameBytes.
 std::string numberedName(std::string_view base, std::string_view ext, std::uint64_t n);
 
 // `base` without a trailing "." + `ext` in any letter case, so that "Notes.TXT" with

@@ -9,6 +9,7 @@
 
 #include "BusRecording.h"
 #include "PrivateSessionBus.h"
+#include "SmallFileSystem.h"
 #include "World.h"
 
 namespace nimbra::testing {
@@ -92,6 +93,86 @@ TEST_F(PickTest, SendToReachesTheUsersFoldersAndTheArchiver) {
   EXPECT_EQ(runProgram({"unzip", "-Z1", (work() / "Photos.zip").string()}).out, "Photos/\nPhotos/a.jpg\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(work() / "Photos"), fs::directory_iterator()), 1);
   EXPECT_EQ(recorder_.lines(), std::vector<std::string>{"reveal " + uri(work() / "Photos.zip")});
+}
+
+// Names people have: every Send to and New action does with them what it does with plain ones.
+TEST_F(PickTest, EveryActionTakesTheNamesPeopleHave) {
+  fs::create_directories(home() / "Documents");
+  const std::string longest = std::string(251, 'x') + ".txt";  // 255 bytes, the most a name may have
+  const std::vector<std::string> names = {"two  spaces 'single' \"double\".txt", "line\nbreak.txt", "-rf --help.txt",
+                                          "bad\xff\xfe bytes.txt", "résumé 日本.txt", longest};
+  for (const auto& name : names) {
+    SCOPED_TRACE(::testing::PrintToString(name));
+    const auto folder = work() / ("in " + std::string(name.size() > 100 ? "long" : name));
+    fs::create_directories(folder);
+    const auto item = folder / name;
+    writeText(item, "contents");
+    const auto base = name.substr(0, name.rfind('.'));
+    // Items menu: [0] zip, [1] Desktop, [2] Desktop (create shortcut), [3] Documents.
+    for (const char* tag : {"0", "1", "2", "3", "1"}) {
+      const auto r = pick({"items", "--select", item.string(), "--pick", tag});
+      EXPECT_EQ(r.status, 0) << tag << ": " << r.err;
+    }
+    // Unpacked by another archiver, the item comes back under its own name, byte for byte.
+    const TemporaryFolder unpacked;
+    EXPECT_EQ(runProgram({"bsdtar", "-xf", (folder / (base + ".zip")).string(), "-C", unpacked.path().string()}).status, 0);
+    EXPECT_EQ(readText(unpacked / name), "contents");
+    EXPECT_EQ(readText(home() / "Desktop" / name), "contents");
+    EXPECT_EQ(readText(home() / "Documents" / name), "contents");
+    const auto links = std::ranges::count_if(fs::directory_iterator(home() / "Desktop"),
+                                             [&](const fs::directory_entry& e) { return e.is_symlink() && fs::read_symlink(e) == item; });
+    EXPECT_EQ(links, 1);
+    // The second copy to the Desktop is numbered; the name still fits.
+    EXPECT_EQ(std::ranges::count_if(fs::directory_iterator(home() / "Desktop"),
+                                    [&](const fs::directory_entry& e) { return !e.is_symlink() && readText(e.path()) == "contents"; }),
+              2);
+    // Container menu [0] Folder and [3] Text Document, twice each, inside the folder.
+    for (const char* tag : {"0", "3", "0", "3"}) {
+      EXPECT_EQ(pick({"container", "--target", folder.string(), "--pick", tag}).status, 0) << tag;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 6);
+    for (const auto& e : fs::directory_iterator(home() / "Desktop")) fs::remove_all(e.path());
+    for (const auto& e : fs::directory_iterator(home() / "Documents")) fs::remove_all(e.path());
+  }
+}
+
+// A full disk: each action fails with the disk's error, leaves nothing half made and
+// the source as it was.
+TEST_F(PickTest, OnAFullDiskEveryActionFailsAndLeavesNothingHalfMade) {
+  const SmallFileSystem disk(512 * 1024);
+  if (!disk.mounted()) GTEST_SKIP() << disk.why();
+  // The folder, the Desktop and Documents all on the small disk.
+  for (const auto* name : {"work", "Desktop", "Documents"}) {
+    fs::create_directory(disk / name);
+    fs::remove_all(home() / name);
+    fs::create_directory_symlink(disk / name, home() / name);
+  }
+  const auto report = work() / "report.bin";
+  const auto contents = randomText(96 * 1024, 7);
+  writeText(report, contents);
+  disk.fill(16 * 1024);
+  // Items menu: [0] zip, [1] Desktop, [3] Documents; container menu [2] Rich Text Document.
+  const std::vector<std::vector<std::string>> picks = {{"items", "--select", report.string(), "--pick", "0"},
+                                                       {"items", "--select", report.string(), "--pick", "1"},
+                                                       {"items", "--select", report.string(), "--pick", "3"}};
+  for (const auto& args : picks) {
+    const auto r = pick(args);
+    EXPECT_EQ(r.status, 1) << args[4];
+    EXPECT_THAT(r.err, ::testing::HasSubstr("No space left on device")) << args[4];
+  }
+  disk.fill();
+  const auto r = pick({"container", "--target", work().string(), "--pick", "2"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_THAT(r.err, ::testing::HasSubstr("No space left on device"));
+  const auto namesIn = [](const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    return names;
+  };
+  EXPECT_EQ(namesIn(work()), std::vector<std::string>{"report.bin"});
+  EXPECT_TRUE(namesIn(home() / "Desktop").empty());
+  EXPECT_TRUE(namesIn(home() / "Documents").empty());
+  EXPECT_EQ(readText(report), contents);
 }
 
 TEST_F(PickTest, AHandOffAndOpenWithLaunchThroughDesktopEntries) {
