@@ -16,6 +16,7 @@ packages=(
   desktop-file-utils
   librsvg2-bin dpkg-dev file lintian appstream
   dbus dbus-daemon zip unzip python3 p7zip-full
+  clang libclang-rt-14-dev
 )
 
 missing=()

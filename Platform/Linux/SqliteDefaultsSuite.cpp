@@ -3,6 +3,7 @@
 #include "nimbra/platform/Failure.h"
 #include "nimbra/platform/UserFolders.h"
 #include "nimbra/platform/linux/JournalLog.h"
+#include "nimbra/platform/linux/StringArrayCoding.h"
 
 #include <fcntl.h>
 #include <glib.h>
@@ -75,32 +76,6 @@ void logWarning(const std::string& message) {
   log->error(message);
 }
 
-// An array is stored as a blob of elements, each a 4-byte little-endian length
-// and its bytes, so any byte string survives (paths need not be UTF-8).
-std::string encodeArray(const std::vector<std::string>& elements) {
-  std::string blob;
-  for (const auto& e : elements) {
-    const auto n = static_cast<std::uint32_t>(e.size());
-    for (int shift = 0; shift < 32; shift += 8) blob.push_back(static_cast<char>((n >> shift) & 0xff));
-    blob += e;
-  }
-  return blob;
-}
-
-std::optional<std::vector<std::string>> decodeArray(std::string_view blob) {
-  std::vector<std::string> elements;
-  while (!blob.empty()) {
-    if (blob.size() < 4) return std::nullopt;
-    std::uint32_t n = 0;
-    for (int i = 0; i < 4; ++i) n |= static_cast<std::uint32_t>(static_cast<unsigned char>(blob[i])) << (8 * i);
-    blob.remove_prefix(4);
-    if (blob.size() < n) return std::nullopt;
-    elements.emplace_back(blob.substr(0, n));
-    blob.remove_prefix(n);
-  }
-  return elements;
-}
-
 std::string_view columnBytes(sqlite3_stmt* s, int column) {
   const auto* bytes = static_cast<const char*>(sqlite3_column_blob(s, column));
   const auto size = static_cast<std::size_t>(sqlite3_column_bytes(s, column));
@@ -116,7 +91,7 @@ std::optional<DefaultsValue> readValue(sqlite3_stmt* s, int typeColumn) {
   if (type == "integer") return static_cast<std::int64_t>(sqlite3_column_int64(s, valueColumn));
   if (type == "string") return std::string(columnBytes(s, valueColumn));
   if (type == "array") {
-    if (auto elements = decodeArray(columnBytes(s, valueColumn))) return std::move(*elements);
+    if (auto elements = decodeStringArray(columnBytes(s, valueColumn))) return std::move(*elements);
   }
   return std::nullopt;
 }
@@ -137,7 +112,7 @@ void bindValue(sqlite3_stmt* s, int index, const DefaultsValue& value, std::stri
         } else if constexpr (std::is_same_v<V, std::string>) {
           sqlite3_bind_text64(s, index + 1, v.data(), v.size(), SQLITE_STATIC, SQLITE_UTF8);
         } else {
-          storage = encodeArray(v);
+          storage = encodeStringArray(v);
           sqlite3_bind_blob64(s, index + 1, storage.data(), storage.size(), SQLITE_STATIC);
         }
       },

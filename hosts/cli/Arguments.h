@@ -18,6 +18,8 @@ struct Arguments {
   bool json = false;
   std::optional<long> pick;  // the leaf to pick instead of printing the menu
   bool verbose = false;      // with a pick: info lines on stderr too
+
+  bool operator==(const Arguments&) const = default;
 };
 
 extern const char* const kUsage;

@@ -45,7 +45,6 @@ class PreferencesModel {
   // The location given to addApp is not an application with an identifier.
   struct NotAnApp : std::exception {
     const char* what() const noexcept override { return "PreferencesModel::NotAnApp"; }
-    bool operator==(const NotAnApp&) const = default;
   };
 
   enum class Property { newItems, sendTo, openWith, groupNewItems, showUnopenableTypes, renameNewItems };
