@@ -175,6 +175,39 @@ TEST_F(PickTest, OnAFullDiskEveryActionFailsAndLeavesNothingHalfMade) {
   EXPECT_EQ(readText(report), contents);
 }
 
+// The world changing under a running pick: the source removed halfway through a
+// copy, the folder an archive is for removed while it is made. Each pick fails and
+// leaves nothing half made, neither where it was going nor in its scratch folder.
+TEST_F(PickTest, APickWhoseSourceOrFolderGoesMidwayFailsAndLeavesNothingHalfMade) {
+  const TemporaryFolder scratch;
+  const auto photos = work() / "photos";
+  fs::create_directory(photos);
+  for (unsigned i = 0; i < 3000; ++i) writeText(photos / ("img" + std::to_string(i) + ".jpg"), randomText(8 * 1024, i));
+  // Starts the pick, waits until `started` says its work is under way, then does `meanwhile`.
+  const auto pickMeanwhile = [&](const std::vector<std::string>& args, const std::function<bool()>& started,
+                                 const std::function<void()>& meanwhile) {
+    std::vector<std::string> argv = {builtProgram("nimbra-menu")};
+    argv.insert(argv.end(), args.begin(), args.end());
+    ChildProcess running(argv, world_.env({"DBUS_SESSION_BUS_ADDRESS=" + bus_.address(), "TMPDIR=" + scratch.path().string()}));
+    for (int i = 0; i < 20000 && !started(); ++i) std::this_thread::sleep_for(50us);
+    meanwhile();
+    return running.waitForExit(std::chrono::minutes(1));
+  };
+  // Send to ▸ Desktop; the photos are deleted once their copy has begun.
+  EXPECT_EQ(pickMeanwhile({"items", "--select", photos.string(), "--pick", "1"},
+                          [&] { return fs::exists(home() / "Desktop/photos"); }, [&] { fs::remove_all(photos); }),
+            1);
+  EXPECT_TRUE(fs::is_empty(home() / "Desktop"));
+  // Send to ▸ Compressed (zipped) folder; the folder is deleted, photos and all, while the archive is made.
+  fs::create_directories(work() / "album");
+  for (unsigned i = 0; i < 3000; ++i) writeText(work() / "album" / ("img" + std::to_string(i) + ".jpg"), randomText(8 * 1024, i));
+  EXPECT_EQ(pickMeanwhile({"items", "--select", (work() / "album").string(), "--pick", "0"},
+                          [&] { return !fs::is_empty(scratch.path()); }, [&] { fs::remove_all(work()); }),
+            1);
+  EXPECT_FALSE(fs::exists(work()));
+  EXPECT_TRUE(fs::is_empty(scratch.path()));
+}
+
 TEST_F(PickTest, AHandOffAndOpenWithLaunchThroughDesktopEntries) {
   // Container menu [1] Alias hands off to the app; sidebar menu [0] is Visual Studio Code.
   ASSERT_EQ(pick({"container", "--target", work().string(), "--pick", "1"}).status, 0);
