@@ -4,13 +4,7 @@
 // signs (the signature accepted; what is announced has a dotted version and https
 // links, or is refused as malformed). Comparing versions is an order.
 
-#include <openssl/evp.h>
-
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <memory>
-
+#include "FeedSigningKey.h"
 #include "FuzzSupport.h"
 #include "ReleaseFeed.h"
 
@@ -19,36 +13,15 @@ namespace {
 
 using updates::FeedProblem;
 
-struct SigningKey {
-  std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key{EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), &EVP_PKEY_free};
-
-  QByteArray publicKey() const {
-    QByteArray raw(32, 0);
-    std::size_t size = raw.size();
-    EVP_PKEY_get_raw_public_key(key.get(), reinterpret_cast<unsigned char*>(raw.data()), &size);
-    return raw;
-  }
-  QByteArray envelope(const QByteArray& feed) const {
-    QByteArray signature(64, 0);
-    std::size_t size = signature.size();
-    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
-    EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get());
-    EVP_DigestSign(context.get(), reinterpret_cast<unsigned char*>(signature.data()), &size,
-                   reinterpret_cast<const unsigned char*>(feed.constData()), feed.size());
-    return QJsonDocument(QJsonObject{{"feed", QString(feed.toBase64())}, {"signature", QString(signature.toBase64())}})
-        .toJson();
-  }
-};
-
 void refusedWithoutOurSignature(const QByteArray& envelope) {
-  static const QByteArray stranger = SigningKey().publicKey();
+  static const QByteArray stranger = testing::FeedSigningKey().publicKey();
   const auto result = updates::readSignedFeed(envelope, stranger);
   const auto* problem = std::get_if<FeedProblem>(&result);
   require(problem && problem->kind != FeedProblem::Kind::Unreachable, "a feed no key of ours signed is refused");
 }
 
 void readWhenSigned(const QByteArray& feed) {
-  static const SigningKey ours;
+  static const testing::FeedSigningKey ours;
   static const QByteArray publicKey = ours.publicKey();
   const auto result = updates::readSignedFeed(ours.envelope(feed), publicKey);
   if (const auto* problem = std::get_if<FeedProblem>(&result)) {

@@ -1,107 +1,92 @@
 // The three stored lists as any process of the user may have written them: what
-// decodes encodes and decodes to the same list, the repairs complete a list without
-// dropping or reordering what was stored, and a New entry never makes anything but
-// one item in the folder it was picked in.
+// decodes encodes and decodes to the same list, the repairs keep what was stored (in
+// order) and complete the list, and a New entry makes one item in the folder it was
+// picked in, or nothing.
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 
+#include "FakeDefaultsSuite.h"
+#include "FileTesting.h"
 #include "FuzzSupport.h"
 #include "nimbra/JsonCoding.h"
 #include "nimbra/SettingsStore.h"
 #include "nimbra/StringTable.h"
 #include "nimbra/extension/NewItemCreator.h"
 #include "nimbra/platform/FileOperations.h"
-#include "FakeDefaultsSuite.h"
-#include "FileTesting.h"
 
 namespace nimbra::fuzz {
 namespace {
 
-namespace fs = std::filesystem;
-
-template <class Decode, class Encode>
-auto roundTrip(std::string_view json, Decode decode, Encode encode) -> std::optional<decltype(decode(json))> {
+// The list as stored, when it decodes; and as the store reads it back, repaired.
+template <class List>
+std::optional<std::pair<List, List>> storedAndRead(std::string_view key, std::string_view json, List (*decode)(std::string_view),
+                                                   std::string (*encode)(const List&), List (SettingsStore::*read)() const) {
+  List stored;
   try {
-    auto list = decode(json);
-    require(decode(encode(list)) == list, "a decoded list encodes and decodes to itself");
-    return list;
+    stored = decode(json);
   } catch (const DecodingError&) {
     return std::nullopt;
   }
-}
-
-// The repaired list keeps the stored one as its start, in order, less only the
-// built-ins the catalogue no longer has.
-template <class T, class Keep>
-void keepsStored(const std::vector<T>& stored, const std::vector<T>& repaired, Keep kept) {
-  std::vector<T> expected;
-  std::ranges::copy_if(stored, std::back_inserter(expected), kept);
-  require(repaired.size() >= expected.size() && std::equal(expected.begin(), expected.end(), repaired.begin()),
-          "repairs never drop or reorder a stored entry");
-}
-
-SettingsStore storeHolding(std::string_view key, std::string_view json) {
+  require(decode(encode(stored)) == stored, "a decoded list encodes and decodes to itself");
   auto suite = std::make_shared<testing::FakeDefaultsSuite>();
   suite->stored.emplace(std::string(key), platform::DefaultsData{std::string(json)});
-  return SettingsStore(suite);
+  return std::pair{std::move(stored), (SettingsStore(suite).*read)()};
 }
 
 void newEntriesMakeOneItemInTheFolder(const std::vector<NewItem>& items) {
-  static const testing::TemporaryFolder scratch;
-  const fs::path& folder = scratch.path();
+  static const testing::TemporaryFolder folder;
   static const StringTable strings;
   const auto files = platform::systemFileOperations();
-  const extension::NewItemCreator::Context context{strings, std::nullopt, *files};
   for (const auto& item : items) {
     try {
-      const auto made = extension::NewItemCreator::create(item, folder, std::chrono::system_clock::now(), context);
-      require(made.parent_path() == folder && made.filename() != "." && made.filename() != "..",
+      const auto made = extension::NewItemCreator::create(item, folder.path(), std::chrono::system_clock::now(),
+                                                          {strings, std::nullopt, *files});
+      require(made.parent_path() == folder.path() && made.filename() != "." && made.filename() != "..",
               "a New entry makes one item in the folder, nothing elsewhere");
-      fs::remove_all(made);
+      std::filesystem::remove_all(made);
     } catch (const extension::NewItemCreator::CreatorError&) {
     } catch (const platform::Failure&) {
     }
   }
-  require(fs::is_empty(folder), "nothing but the item is made");
+  require(std::filesystem::is_empty(folder.path()), "nothing but the item is made");
 }
 
 void newItems(std::string_view json) {
-  const auto stored = roundTrip(json, decodeNewItems, encodeNewItems);
-  if (!stored) return;
-  const auto repaired = storeHolding(settingsKey::newItems, json).newItems();
+  const auto lists = storedAndRead(settingsKey::newItems, json, decodeNewItems, encodeNewItems, &SettingsStore::newItems);
+  if (!lists) return;
+  const auto& [stored, read] = *lists;
   const auto& catalogue = NewItem::builtIns();
-  const auto inCatalogue = [&](const NewItem& item) {
-    return std::ranges::any_of(catalogue, [&](const NewItem& b) { return b.id == item.id; });
-  };
-  keepsStored(*stored, repaired, [&](const NewItem& item) { return !item.isBuiltIn || inCatalogue(item); });
+  const auto inCatalogue = [&](const NewItem& item) { return std::ranges::count(catalogue, item.id, &NewItem::id) > 0; };
+  std::vector<NewItem> kept;
+  std::ranges::copy_if(stored, std::back_inserter(kept), [&](const NewItem& i) { return !i.isBuiltIn || inCatalogue(i); });
+  require(read.size() >= kept.size() && std::equal(kept.begin(), kept.end(), read.begin()),
+          "repairs keep every stored entry the catalogue has, in order");
   for (const auto& entry : catalogue) {
-    require(std::ranges::any_of(repaired, [&](const NewItem& i) { return i.isBuiltIn && i.id == entry.id; }),
+    require(std::ranges::any_of(read, [&](const NewItem& i) { return i.isBuiltIn && i.id == entry.id; }),
             "every built-in is in the repaired list");
   }
-  newEntriesMakeOneItemInTheFolder(*stored);
+  newEntriesMakeOneItemInTheFolder(stored);
 }
 
 void sendTo(std::string_view json) {
-  const auto stored = roundTrip(json, decodeSendTo, encodeSendTo);
-  if (!stored) return;
-  const auto repaired = storeHolding(settingsKey::sendTo, json).sendTo();
-  for (const auto action : SendToAction::allCases) {
-    require(std::ranges::count(repaired, action, &SendToEntry::action) >= 1, "every action is in the repaired list");
-  }
-  require(repaired.size() - stored->size() <= SendToAction::allCases.size(), "only missing actions are added");
+  const auto lists = storedAndRead(settingsKey::sendTo, json, decodeSendTo, encodeSendTo, &SettingsStore::sendTo);
+  if (!lists) return;
+  const auto& stored = lists->first;
+  const auto& read = lists->second;
+  const auto wasStored = [&](const SendToEntry& e) { return std::ranges::count(stored, e.action, &SendToEntry::action) > 0; };
   std::vector<SendToEntry> storedOnes;
-  std::ranges::copy_if(repaired, std::back_inserter(storedOnes), [&](const SendToEntry& e) {
-    return std::ranges::count(*stored, e.action, &SendToEntry::action) > 0;
-  });
-  require(storedOnes == *stored, "repairs never drop or reorder a stored entry");
+  std::ranges::copy_if(read, std::back_inserter(storedOnes), wasStored);
+  require(storedOnes == stored, "repairs keep every stored entry, in order");
+  for (const auto action : SendToAction::allCases) {
+    require(std::ranges::count(read, action, &SendToEntry::action) == std::max<std::ptrdiff_t>(1, std::ranges::count(stored, action, &SendToEntry::action)),
+            "a missing action is added once");
+  }
 }
 
 void openWith(std::string_view json) {
-  const auto stored = roundTrip(json, decodeOpenWith, encodeOpenWith);
-  if (!stored) return;
-  require(storeHolding(settingsKey::openWith, json).openWith() == *stored, "a stored Open with list is taken as it is");
+  const auto lists = storedAndRead(settingsKey::openWith, json, decodeOpenWith, encodeOpenWith, &SettingsStore::openWith);
+  if (lists) require(lists->second == lists->first, "a stored Open with list is taken as it is");
 }
 
 }  // namespace

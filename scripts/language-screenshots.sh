@@ -19,12 +19,7 @@ trap '[[ -n $app_pid ]] && kill "$app_pid"; kill ${bus_pid:-} ${xvfb_pid:-} 2>/d
 session_display_and_bus
 LANG=$locale LC_ALL= LC_MESSAGES= LANGUAGE= build/default/bin/nimbra >"$session/nimbra.log" 2>&1 &
 app_pid=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Nimbra$' 2>/dev/null | head -1) && [[ -n $window ]] && break
-  sleep 0.1
-done
-sleep 1.5
+window=$(app_window)
 import -window "$window" "$out/setup-$code.png"
 # The menu bar's Nimbra menu, its first item: the preferences.
 eval "$(xdotool getwindowgeometry --shell "$window")"

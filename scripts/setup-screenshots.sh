@@ -30,12 +30,7 @@ for scheme in light dark; do
   touch "$off_flag"
   build/default/bin/nimbra >"$session/nimbra-$scheme.log" 2>&1 &
   app_pid=$!
-  window=
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Nimbra$' 2>/dev/null | head -1) && [[ -n $window ]] && break
-    sleep 0.1
-  done
-  sleep 1.5
+  window=$(app_window)
   import -window "$window" "$out/setup-off-$scheme.png"
   # "Turn On…": the module sees the switch and announces itself; the window follows.
   eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -91,6 +92,14 @@ inline std::string readText(const std::filesystem::path& path) {
 inline void setModificationTime(const std::filesystem::path& path, time_t seconds, long nanoseconds = 0) {
   const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
   if (::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) throw std::runtime_error("cannot set times");
+}
+
+// The names in a folder, sorted.
+inline std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // Bytes that no compressor shrinks, the same for the same seed.

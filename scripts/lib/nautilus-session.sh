@@ -68,3 +68,15 @@ nautilus_click() {
 }
 
 nautilus_screenshot() { import -window root "$1"; }
+
+# Prints the window of the companion app (titled "Nimbra") once it shows, and waits a
+# moment for its first drawing.
+app_window() {
+  local window=
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Nimbra$' 2>/dev/null | head -1) && [[ -n $window ]] && break
+    sleep 0.1
+  done
+  sleep 1.5
+  echo "$window"
+}

@@ -33,9 +33,6 @@ class SmallFileSystem {
   ~SmallFileSystem() {
     if (mounted_) ::umount2(dir_.path().c_str(), MNT_DETACH);
   }
-  SmallFileSystem(const SmallFileSystem&) = delete;
-  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
-
   bool mounted() const { return mounted_; }
   const std::string& why() const { return why_; }
   const std::filesystem::path& path() const { return dir_.path(); }

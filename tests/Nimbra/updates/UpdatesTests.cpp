@@ -1,45 +1,21 @@
-#include <openssl/evp.h>
-
 #include <QtNetwork>
 #include <QtTest>
 #include <QtWidgets>
 
+#include "FeedSigningKey.h"
 #include "Updater.h"
 
 using namespace nimbra::updates;
 
 namespace {
 
-unsigned char* bytes(const QByteArray& array) { return reinterpret_cast<unsigned char*>(const_cast<char*>(array.data())); }
-
-struct TestKey {
-  std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key{EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), &EVP_PKEY_free};
-
-  QByteArray publicKey() const {
-    QByteArray raw(32, 0);
-    size_t size = raw.size();
-    EVP_PKEY_get_raw_public_key(key.get(), bytes(raw), &size);
-    return raw;
-  }
-  QByteArray sign(const QByteArray& message) const {
-    QByteArray signature(64, 0);
-    size_t size = signature.size();
-    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
-    EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get());
-    EVP_DigestSign(context.get(), bytes(signature), &size, bytes(message), message.size());
-    return signature;
-  }
-};
-
-const TestKey key, otherKey;
+const nimbra::testing::FeedSigningKey key, otherKey;
 const QString notesUrl = "https://example.org/notes";
 
 QByteArray release(const QString& version, const QString& notes = notesUrl, const QString& download = "https://example.org/nimbra.tar.gz") {
   return QJsonDocument(QJsonObject{{"version", version}, {"notes", notes}, {"download", download}}).toJson();
 }
-QByteArray signedFeed(const QByteArray& feed, const TestKey& by = key) {
-  return QJsonDocument(QJsonObject{{"feed", QString(feed.toBase64())}, {"signature", QString(by.sign(feed).toBase64())}}).toJson();
-}
+QByteArray signedFeed(const QByteArray& feed, const nimbra::testing::FeedSigningKey& by = key) { return by.envelope(feed); }
 
 // Answers every request on 127.0.0.1 with one canned feed; without a feed nothing listens.
 struct FeedServer {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <stop_token>
 
 #include "FileTesting.h"
@@ -16,13 +15,6 @@ namespace nimbra::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::ranges::sort(names);
-  return names;
-}
 
 class FullDiskTest : public ::testing::TestWithParam<bool> {
  protected:

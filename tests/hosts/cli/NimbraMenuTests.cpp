@@ -38,11 +38,6 @@ TEST(NimbraMenu, PrintsJsonWithOneKeyANode) {
   EXPECT_EQ(json[5]["action"]["action"], nlohmann::json::parse(R"({"customize":{}})"));
 }
 
-TEST(NimbraMenu, FollowsTheUsersLanguage) {
-  const auto german = World().menu({"items"}, {"LANG=de_DE.UTF-8"});
-  EXPECT_EQ(german.out.substr(0, german.out.find('\n')), "Senden an \u25B8");
-}
-
 TEST(NimbraMenu, InstalledApplicationsAppearUnderOpenWith) {
   World world;
   world.installApp("code.desktop", "Code - OSS");
