@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nimbra;
   using fuzz::require;
-  const auto args = fuzz::arguments(fuzz::bytes(data, size));
+  const auto args = fuzz::arguments(std::string_view(reinterpret_cast<const char*>(data), size));
   const auto parsed = cli::parseArguments(args);
   if (!parsed) return 0;
   require(!(parsed->json && parsed->pick) && (!parsed->verbose || parsed->pick), "--json without --pick, --verbose with it");

@@ -18,10 +18,6 @@ inline void require(bool promise, const char* what) {
   std::abort();
 }
 
-inline std::string_view bytes(const std::uint8_t* data, std::size_t size) {
-  return {reinterpret_cast<const char*>(data), size};
-}
-
 // A command line from the input: its arguments separated by NUL bytes.
 inline std::vector<std::string_view> arguments(std::string_view input) {
   std::vector<std::string_view> args;

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nimbra;
-  const auto input = fuzz::bytes(data, size);
+  const auto input = std::string_view(reinterpret_cast<const char*>(data), size);
   // The first line is the extension, the rest the template.
   const auto split = std::min(input.find('\n'), input.size());
   const auto ext = input.substr(0, split);

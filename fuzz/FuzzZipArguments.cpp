@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nimbra;
-  const auto args = fuzz::arguments(fuzz::bytes(data, size));
+  const auto args = fuzz::arguments(std::string_view(reinterpret_cast<const char*>(data), size));
   const auto parsed = ziptool::parseArguments(args);
   if (!parsed) return 0;
   fuzz::require(!parsed->source.empty() && !parsed->destination.empty(), "nimbra-zip takes two non-empty paths");
