@@ -3,7 +3,11 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
+
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <stop_token>
 
 #include "nimbra/NumberedNames.h"
@@ -26,25 +30,41 @@ Outcome transfer(const std::vector<std::filesystem::path>& items, const std::fil
   progress.setWindowModality(Qt::WindowModal);
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel.request_stop(); });
 
-  Outcome outcome;
+  // Where the worker has got to, and at the end what it came to, under one lock; the
+  // window looks ten times a second rather than hearing of every item.
+  struct Reached {
+    std::mutex mutex;
+    std::size_t index = 0;
+    QString label;
+    std::optional<Outcome> outcome;
+  } reached;
+  QTimer look;
+  look.setInterval(100);
+  QObject::connect(&look, &QTimer::timeout, &progress, [&] {
+    const std::lock_guard lock(reached.mutex);
+    progress.setLabelText(reached.label);
+    progress.setValue(static_cast<int>(reached.index));
+  });
   QEventLoop loop;
   const std::unique_ptr<QThread> worker(QThread::create([&] {
-    outcome = SendToPerformer::transfer(items, destination, move, files, cancel.get_token(),
-                                        [&progress, move](std::size_t index, const std::filesystem::path& item) {
-                                          const auto label = (move ? Texts::tr("Moving “%1”…") : Texts::tr("Copying “%1”…"))
-                                                                 .arg(QString::fromStdString(lastComponent(item)));
-                                          // Queued to the window's thread.
-                                          QMetaObject::invokeMethod(&progress, [&progress, label, index] {
-                                            progress.setLabelText(label);
-                                            progress.setValue(static_cast<int>(index));
-                                          });
-                                        });
+    auto outcome = SendToPerformer::transfer(items, destination, move, files, cancel.get_token(),
+                                             [&reached, move](std::size_t index, const std::filesystem::path& item) {
+                                               auto label = (move ? Texts::tr("Moving “%1”…") : Texts::tr("Copying “%1”…"))
+                                                                .arg(QString::fromStdString(lastComponent(item)));
+                                               const std::lock_guard lock(reached.mutex);
+                                               reached.index = index;
+                                               reached.label = std::move(label);
+                                             });
+    const std::lock_guard lock(reached.mutex);
+    reached.outcome = std::move(outcome);
   }));
   QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+  look.start();
   worker->start();
   loop.exec();
   worker->wait();
-  return outcome;
+  const std::lock_guard lock(reached.mutex);
+  return std::move(*reached.outcome);
 }
 
 }  // namespace nimbra::app
