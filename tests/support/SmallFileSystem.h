@@ -15,14 +15,18 @@
 
 namespace nimbra::testing {
 
+// Enters a mount namespace of this process's own, once; 0, or why it could not.
+inline int ownMountNamespace() {
+  static const int entered =
+      ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 ? 0 : errno;
+  return entered;
+}
+
 class SmallFileSystem {
  public:
   explicit SmallFileSystem(std::size_t bytes) {
-    static const int entered = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-                                   ? 0
-                                   : errno;
     const std::string options = "size=" + std::to_string(bytes);
-    if (entered != 0) {
+    if (const int entered = ownMountNamespace(); entered != 0) {
       why_ = std::string("no mount namespace of its own: ") + std::strerror(entered);
     } else if (::mount("tmpfs", dir_.path().c_str(), "tmpfs", 0, options.c_str()) != 0) {
       why_ = std::string("no tmpfs: ") + std::strerror(errno);

@@ -165,9 +165,10 @@ TEST_F(PickTest, OnAFullDiskEveryActionFailsAndLeavesNothingHalfMade) {
 }
 
 // The world changing under a running pick: the source removed halfway through a
-// copy, the folder an archive is for removed while it is made. Each pick fails and
-// leaves nothing half made, neither where it was going nor in its scratch folder.
-TEST_F(PickTest, APickWhoseSourceOrFolderGoesMidwayFailsAndLeavesNothingHalfMade) {
+// copy, the folder an archive is for made read-only or removed while it is made.
+// Each pick fails and leaves nothing half made, neither where it was going nor in
+// its scratch folder.
+TEST_F(PickTest, APickWhoseSourceOrFolderChangesMidwayFailsAndLeavesNothingHalfMade) {
   const TemporaryFolder scratch;
   const auto photos = work() / "photos";
   fs::create_directory(photos);
@@ -187,9 +188,17 @@ TEST_F(PickTest, APickWhoseSourceOrFolderGoesMidwayFailsAndLeavesNothingHalfMade
                           [&] { return fs::exists(home() / "Desktop/photos"); }, [&] { fs::remove_all(photos); }),
             1);
   EXPECT_TRUE(fs::is_empty(home() / "Desktop"));
-  // Send to ▸ Compressed (zipped) folder; the folder is deleted, photos and all, while the archive is made.
+  // Send to ▸ Compressed (zipped) folder; the folder turns read-only while the archive is made.
   fs::create_directories(work() / "album");
   for (unsigned i = 0; i < 3000; ++i) writeText(work() / "album" / ("img" + std::to_string(i) + ".jpg"), randomText(8 * 1024, i));
+  if (ownMountNamespace() != 0) GTEST_SKIP() << "no mount namespace of its own for a read-only folder";
+  EXPECT_EQ(pickMeanwhile({"items", "--select", (work() / "album").string(), "--pick", "0"},
+                          [&] { return !fs::is_empty(scratch.path()); }, [&] { EXPECT_TRUE(makeReadOnly(work())); }),
+            1);
+  ::umount2(work().c_str(), MNT_DETACH);
+  EXPECT_EQ(namesIn(work()), std::vector<std::string>{"album"});
+  EXPECT_TRUE(fs::is_empty(scratch.path()));
+  // Again, and this time the folder is deleted, album and all.
   EXPECT_EQ(pickMeanwhile({"items", "--select", (work() / "album").string(), "--pick", "0"},
                           [&] { return !fs::is_empty(scratch.path()); }, [&] { fs::remove_all(work()); }),
             1);
