@@ -75,7 +75,7 @@ QWidget* OpenWithTab::makeRow(const OpenWithEntry& entry) {
   if (const auto known = OpenWithEntry::knownAppName(entry.bundleID)) {
     name = QString::fromUtf8(known->data(), static_cast<qsizetype>(known->size()));
   } else if (location) {
-    name = QString::fromStdString(location->name.empty() ? location->url.stem().string() : location->name);
+    name = QString::fromStdString(location->name);
   } else {
     name = QString::fromStdString(entry.bundleID);
   }

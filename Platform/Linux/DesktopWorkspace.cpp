@@ -4,6 +4,8 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
+#include <string_view>
+
 #include "nimbra/platform/Workspace.h"
 #include "nimbra/platform/linux/InstalledApplications.h"
 #include "nimbra/platform/linux/GioSupport.h"
@@ -19,9 +21,14 @@ AppInfo load(const char* desktopID) { return AppInfo(g_desktop_app_info_new(desk
 std::optional<AppLocation> locationOf(GDesktopAppInfo* info) {
   const char* file = g_desktop_app_info_get_filename(info);
   if (!file) return std::nullopt;
-  const char* name = g_app_info_get_name(G_APP_INFO(info));
+  const char* given = g_app_info_get_name(G_APP_INFO(info));
+  std::string name = given ? given : "";
+  // An entry may say "Name=": a menu item and a list row need words, and its identifier names it.
+  if (const char* id = g_app_info_get_id(G_APP_INFO(info)); name.empty() && id) {
+    name = std::string_view(id).substr(0, std::string_view(id).rfind(".desktop"));
+  }
   GIcon* icon = g_app_info_get_icon(G_APP_INFO(info));  // owned by the entry
-  return AppLocation{file, name ? name : "", icon ? takeString(g_icon_to_string(icon)) : std::string()};
+  return AppLocation{file, std::move(name), icon ? takeString(g_icon_to_string(icon)) : std::string()};
 }
 
 class DesktopWorkspace final : public Workspace {

@@ -43,6 +43,8 @@ TEST_F(DesktopWorkspaceTest, FindsEntriesByIdentifier) {
   ASSERT_TRUE(direct);
   EXPECT_EQ(direct->url, dataHome_ / "applications/org.example.Editor.desktop");
   EXPECT_EQ(direct->name, "Beispiel-Editor");  // localised Name
+  // "Name=" leaves the menus no words: the identifier names it.
+  EXPECT_EQ(workspace_.applicationURL("org.example.Nameless")->name, "org.example.Nameless");
 }
 
 TEST_F(DesktopWorkspaceTest, HiddenEntriesAndMissingProgramsAreNotInstalled) {
