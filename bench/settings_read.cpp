@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
-#include "TemporaryDirectory.h"
+#include "FileTesting.h"
 #include "nimbra/SettingsStore.h"
+#include "nimbra/platform/linux/SqliteDefaultsSuite.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void fill(SettingsStore& store, Contents contents) {
 }
 
 void BM_MenuSettingsRead(benchmark::State& state) {
-  const testing::TemporaryDirectory container;
+  const testing::TemporaryFolder container;
   SettingsStore store(platform::openSuiteIn(container.path()));
   fill(store, static_cast<Contents>(state.range(0)));
   for (auto _ : state) {
@@ -53,7 +53,7 @@ BENCHMARK(BM_MenuSettingsRead)->ArgName("contents")->Arg(absentKeys)->Arg(stored
 
 // What a per-process cache pays to learn whether the suite changed.
 void BM_ChangeCount(benchmark::State& state) {
-  const testing::TemporaryDirectory container;
+  const testing::TemporaryFolder container;
   const auto suite = platform::openSuiteIn(container.path());
   for (auto _ : state) benchmark::DoNotOptimize(suite->changeCount());
 }

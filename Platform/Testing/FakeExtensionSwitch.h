@@ -1,9 +1,7 @@
 #pragma once
-// The user's switch for the menus, in memory; `changed` hears every set, and a
-// switch that `fails` cannot be saved.
+// The user's switch for the menus, in memory; a switch that `fails` cannot be saved.
 
 #include <cerrno>
-#include <functional>
 
 #include "nimbra/platform/ExtensionSwitch.h"
 #include "nimbra/platform/Failure.h"
@@ -14,12 +12,10 @@ class FakeExtensionSwitch final : public platform::ExtensionSwitch {
  public:
   bool on = true;
   bool fails = false;
-  std::function<void(bool)> changed;
   bool isOn() const override { return on; }
   void setOn(bool value) override {
     if (fails) platform::fail(platform::Operation::createFile, EACCES, "/home/user/.config/ai.corvane.nimbra/extension-off");
     on = value;
-    if (changed) changed(value);
   }
 };
 

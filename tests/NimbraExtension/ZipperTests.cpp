@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <future>
@@ -18,13 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing;
 using namespace std::chrono_literals;
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::ranges::sort(names);
-  return names;
-}
 
 class ZipperTest : public ::testing::Test {
  protected:

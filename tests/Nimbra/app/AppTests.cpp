@@ -191,7 +191,7 @@ class AppTest : public QObject {
     QCOMPARE(fileManager_->revealed.back(), *folder_ / "Projects alias");
   }
 
-  void startServesPendingRequestsInOrderThenHearsNewOnesOrWarnsWithoutSettings() {
+  void startServesPendingRequestsInOrderOrWarnsWithoutSettings() {
     store_->setPendingAliasFolder(folder_->path());
     store_->setPendingTransferItems({file("report.pdf")});
     store_->setBool(settingsKey::pendingOpenPreferences, true);
@@ -206,12 +206,6 @@ class AppTest : public QObject {
     QVERIFY(!store_->boolForKey(settingsKey::pendingOpenPreferences));
     QTRY_VERIFY(std::ranges::any_of(QApplication::topLevelWidgets(),
                                     [](QWidget* w) { return w->objectName() == "preferences" && w->isVisible(); }));
-
-    // Heard while running.
-    store_->setPendingTransferItems({file("later.txt")});
-    driver.then<QDialog>("transferDialog", [](QDialog* d) { d->reject(); });
-    notifications_->post(handOff::transfer);
-    QTRY_VERIFY(driver.finished());
 
     reachable_ = false;
     app::AppController unreachable(services());

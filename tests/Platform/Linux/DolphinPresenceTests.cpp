@@ -4,26 +4,16 @@
 #include "nimbra/platform/linux/DolphinPresence.h"
 
 #include <gtest/gtest.h>
-#include <glib.h>
 
-#include <chrono>
 #include <fstream>
-#include <sstream>
-#include <thread>
 
 #include "FileTesting.h"
+#include "MainLoop.h"
 
 namespace nimbra::platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string text(const fs::path& file) {
-  std::ifstream in(file);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
 
 TEST(DolphinPresence, OnUnlessItsSettingsSwitchItOffAndTakingItInSwitchesItOnKeepingTheRest) {
   testing::TemporaryFolder folder;
@@ -44,13 +34,8 @@ TEST(DolphinPresence, OnUnlessItsSettingsSwitchItOffAndTakingItInSwitchesItOnKee
   dolphin->follow([&] { told = true; });
   dolphin->takeIn();
   EXPECT_EQ(dolphin->presence(), (ExtensionPresence{true, true, true}));
-  EXPECT_NE(text(settings).find("compressfileitemaction=false"), std::string::npos);
-  for (int i = 0; i < 300 && !told; ++i) {
-    while (g_main_context_iteration(nullptr, FALSE)) {
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  EXPECT_TRUE(told);
+  EXPECT_NE(testing::readText(settings).find("compressfileitemaction=false"), std::string::npos);
+  EXPECT_TRUE(testing::iterateUntil([&] { return told; }));
 }
 
 }  // namespace

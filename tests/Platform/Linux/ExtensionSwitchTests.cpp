@@ -3,27 +3,14 @@
 #include "nimbra/platform/linux/WatchedExtensionSwitch.h"
 
 #include <gtest/gtest.h>
-#include <glib.h>
-
-#include <thread>
-
 #include "FileTesting.h"
+#include "MainLoop.h"
 #include "nimbra/platform/Failure.h"
 
 namespace nimbra::platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Runs the default main context, where the file monitor reports, until `done` or a timeout.
-bool iterateUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 300 && !done(); ++i) {
-    while (g_main_context_iteration(nullptr, FALSE)) {
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return done();
-}
 
 TEST(ExtensionSwitch, OffWhileItsFlagIsThereFollowedLiveByAHostAndAFailedSetIsThrown) {
   testing::TemporaryFolder config;
@@ -42,11 +29,11 @@ TEST(ExtensionSwitch, OffWhileItsFlagIsThereFollowedLiveByAHostAndAFailedSetIsTh
   app->setOn(false);  // already off: no change, no error
   EXPECT_TRUE(fs::exists(flag));
   EXPECT_FALSE(app->isOn());
-  ASSERT_TRUE(iterateUntil([&] { return !heard.empty(); }));
+  ASSERT_TRUE(testing::iterateUntil([&] { return !heard.empty(); }));
   EXPECT_FALSE(host->isOn());
   app->setOn(true);
   EXPECT_FALSE(fs::exists(flag));
-  ASSERT_TRUE(iterateUntil([&] { return heard.size() >= 2; }));
+  ASSERT_TRUE(testing::iterateUntil([&] { return heard.size() >= 2; }));
   EXPECT_EQ(heard, (std::vector<bool>{false, true}));
   EXPECT_TRUE(host->isOn());
 

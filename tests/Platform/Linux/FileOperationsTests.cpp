@@ -229,14 +229,6 @@ TEST_F(FileOperationsTest, ManyThreadsCreatingOneNameGetOneWinnerAndNoReplacemen
   EXPECT_EQ(winners, 1);
 }
 
-TEST_F(FileOperationsTest, MoveOnOneFileSystemRenames) {
-  writeText(tmp / "a.txt", "a");
-  const auto inode = lstatOf(tmp / "a.txt").st_ino;
-  files.moveItem(tmp / "a.txt", tmp / "c.txt");
-  EXPECT_FALSE(fs::exists(tmp / "a.txt"));
-  EXPECT_EQ(lstatOf(tmp / "c.txt").st_ino, inode);  // renamed, not copied
-}
-
 class CrossFileSystemMoveTest : public FileOperationsTest {
  protected:
   void SetUp() override {

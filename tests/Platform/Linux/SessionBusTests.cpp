@@ -8,11 +8,10 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 
-#include <functional>
-#include <thread>
 
 #include "BusRecording.h"
 #include "FakeSystemLog.h"
+#include "MainLoop.h"
 #include "ManualScheduler.h"
 #include "PrivateSessionBus.h"
 #include "nimbra/HandOff.h"
@@ -114,16 +113,6 @@ TEST_F(SessionBusTest, RevealOnlySchedulesTheCall) {
   EXPECT_TRUE(log_->lines().empty());
 }
 
-// Runs the default main context, where bus callbacks arrive, until `done` or a timeout.
-bool iterateUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 500 && !done(); ++i) {
-    while (g_main_context_iteration(nullptr, FALSE)) {
-    }
-    std::this_thread::sleep_for(10ms);
-  }
-  return done();
-}
-
 TEST_F(SessionBusTest, AListenerHearsOnlyItsNamesFromAnyProcess) {
   const auto listener = sessionBusListener(std::make_shared<SessionBus>());
   Names heard;
@@ -131,7 +120,7 @@ TEST_F(SessionBusTest, AListenerHearsOnlyItsNamesFromAnyProcess) {
   listener->listen(handOff::menuUsed, [&] { heard.push_back("menuUsed"); });
   ASSERT_EQ(postFromAnotherProcess({"ai.corvane.nimbra.openPreferences", "ai.corvane.nimbra.transfer"}), 0);
   notifications_->post(handOff::menuUsed);
-  EXPECT_TRUE(iterateUntil([&] { return heard.size() == 2; }));
+  EXPECT_TRUE(testing::iterateUntil([&] { return heard.size() == 2; }));
   EXPECT_EQ(heard, (Names{"transfer", "menuUsed"}));
 }
 
@@ -157,7 +146,7 @@ TEST_F(SessionBusTest, AModuleIsPresentWhenInstalledAndLoadedInTheFileManagerTha
     g_variant_unref(reply);
   };
   own("org.example.Files", "RequestName");
-  EXPECT_TRUE(iterateUntil([&] { return changes > 0; }));
+  EXPECT_TRUE(testing::iterateUntil([&] { return changes > 0; }));
   EXPECT_EQ(presence->presence(), (ExtensionPresence{true, true, false}));
   {
     // Loaded: the process maps the module's file.
@@ -170,7 +159,7 @@ TEST_F(SessionBusTest, AModuleIsPresentWhenInstalledAndLoadedInTheFileManagerTha
   // Or the module announces itself from that process.
   const int before = changes;
   own(kExtensionBusName, "RequestName");
-  EXPECT_TRUE(iterateUntil([&] { return changes > before; }));
+  EXPECT_TRUE(testing::iterateUntil([&] { return changes > before; }));
   EXPECT_EQ(presence->presence(), (ExtensionPresence{true, true, true}));
   own("org.example.Files", "ReleaseName");
   EXPECT_EQ(presence->presence(), (ExtensionPresence{true, false, false}));

@@ -11,7 +11,7 @@
 #include <random>
 #include <thread>
 
-#include "TemporaryDirectory.h"
+#include "FileTesting.h"
 #include "nimbra/platform/Failure.h"
 
 namespace nimbra::platform {
@@ -32,7 +32,7 @@ bool stored(DefaultsSuite& suite, std::string_view key, const std::optional<Defa
 
 class SqliteDefaultsSuiteTest : public ::testing::Test {
  protected:
-  testing::TemporaryDirectory dir;
+  testing::TemporaryFolder dir;
 
   std::shared_ptr<DefaultsSuite> open() const { return openSuiteIn(dir.path()); }
   fs::path file() const { return dir.path() / kSuiteFileName; }

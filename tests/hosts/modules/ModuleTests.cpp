@@ -10,13 +10,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "BusNameOwner.h"
 #include "BusRecording.h"
 #include "HostModules.h"
+#include "MainLoop.h"
 #include "PrivateSessionBus.h"
 #include "World.h"
 #include "nimbra/platform/linux/GioSupport.h"
@@ -26,16 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-// Turns the main loop, where the module's work reports back, until `done` or 10 s.
-bool spinUntil(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(2000);
-  }
-  return true;
-}
 
 struct Item {
   std::string name, label;
@@ -91,7 +81,7 @@ class HostModuleTest : public ::testing::TestWithParam<const HostCase*> {
     const char* installed = std::getenv("NIMBRA_MODULE");
     module_ = host_.load(installed ? fs::path(installed) : host_.builtModule);
     // Ready, with the caches warm: the installed editor is offered.
-    EXPECT_TRUE(spinUntil([&] { return background(work()).size() == 2; })) << "the module never got ready";
+    EXPECT_TRUE(iterateUntil([&] { return background(work()).size() == 2; })) << "the module never got ready";
   }
 
   fs::path work() const { return world_.home() / "work"; }
@@ -123,7 +113,7 @@ class HostModuleTest : public ::testing::TestWithParam<const HostCase*> {
 
   // The recorder got `line`; the module's work reports back through the main loop meanwhile.
   bool recorded(const std::string& line) {
-    return spinUntil([&] { return std::ranges::count(recorder_->lines(), line) > 0; });
+    return iterateUntil([&] { return std::ranges::count(recorder_->lines(), line) > 0; });
   }
 
   bool busNameOwned() const { return busNameHasOwner(bus_.address(), "ai.corvane.nimbra.Extension"); }
@@ -156,7 +146,7 @@ TEST_P(HostModuleTest, TheFolderBackgroundOffersNewAndEachPickRunsItsOwnItem) {
   background(work() / "elsewhere");
   activate(leaves[0]);
   activate(leaves[0]);
-  ASSERT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
+  ASSERT_TRUE(iterateUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
   EXPECT_TRUE(fs::is_empty(work() / "elsewhere"));
   EXPECT_TRUE(recorded("signal ai.corvane.nimbra.menuUsed"));
   // Only Thunar has a rename call of its own, which shows the item too; the others
@@ -182,7 +172,7 @@ TEST_P(HostModuleTest, SelectedItemsGetSendToAndFoldersOpenFolderWith) {
   EXPECT_EQ(labels(files({{platform::fileURI(work() / "Tool.app"), true}})), std::vector<std::string>{"Send to"});
 
   activate(file[0].children[0]);
-  ASSERT_TRUE(spinUntil([&] { return fs::exists(work() / "report.zip"); }));
+  ASSERT_TRUE(iterateUntil([&] { return fs::exists(work() / "report.zip"); }));
   EXPECT_TRUE(recorded(revealed(work() / "report.zip")));
 }
 
@@ -194,12 +184,12 @@ TEST_P(HostModuleTest, PlacesThatAreNotLocalFoldersGetNoMenus) {
 }
 
 TEST_P(HostModuleTest, TheUsersSwitchTakesTheMenusAwayAtOnceAndBack) {
-  ASSERT_TRUE(spinUntil([&] { return busNameOwned(); }));
+  ASSERT_TRUE(iterateUntil([&] { return busNameOwned(); }));
   const auto flag = world_.home() / ".config/ai.corvane.nimbra/extension-off";
   std::ofstream(flag) << "";
-  EXPECT_TRUE(spinUntil([&] { return background(work()).empty() && !busNameOwned(); }));
+  EXPECT_TRUE(iterateUntil([&] { return background(work()).empty() && !busNameOwned(); }));
   fs::remove(flag);
-  EXPECT_TRUE(spinUntil([&] { return !background(work()).empty() && busNameOwned(); }));
+  EXPECT_TRUE(iterateUntil([&] { return !background(work()).empty() && busNameOwned(); }));
 }
 
 TEST_P(HostModuleTest, APickWaitingForTheDiskNeverHoldsUpTheMenus) {
@@ -225,10 +215,10 @@ TEST_P(HostModuleTest, ItemsOutliveTheProviderAndTheModuleLoadsAgain) {
   const auto before = background(work());
   module_->unload();
   activate(before[0].children[0]);
-  EXPECT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder"); }));
+  EXPECT_TRUE(iterateUntil([&] { return fs::is_directory(work() / "New Folder"); }));
   module_->load();
   activate(background(work())[0].children[0]);
-  EXPECT_TRUE(spinUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
+  EXPECT_TRUE(iterateUntil([&] { return fs::is_directory(work() / "New Folder 2"); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(FileManagers, HostModuleTest, ::testing::Values(&kNautilus, &kNemo, &kCaja, &kThunar),

@@ -5,7 +5,7 @@
 
 #include <numeric>
 
-#include "TemporaryDirectory.h"
+#include "FileTesting.h"
 
 namespace nimbra::ziptool {
 namespace {

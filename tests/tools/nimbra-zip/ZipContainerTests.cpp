@@ -14,7 +14,7 @@
 #include <random>
 
 #include "Deflate.h"
-#include "TemporaryDirectory.h"
+#include "FileTesting.h"
 
 namespace nimbra::ziptool {
 namespace {
