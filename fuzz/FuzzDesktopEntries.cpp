@@ -5,8 +5,6 @@
 
 #include <gio/gdesktopappinfo.h>
 
-#include <fstream>
-
 #include "FileTesting.h"
 #include "FuzzSupport.h"
 #include "nimbra/platform/ApplicationBundles.h"
@@ -28,11 +26,7 @@ struct Entries {
   fs::path system = world.path() / "system/applications/fuzz.desktop";
 };
 
-Entries* entries = nullptr;
-
-void write(const fs::path& file, std::string_view text) {
-  std::ofstream(file, std::ios::binary | std::ios::trunc).write(text.data(), static_cast<std::streamsize>(text.size()));
-}
+const Entries entries;
 
 bool isText(const std::string& text) { return g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr); }
 
@@ -48,14 +42,12 @@ bool iconReadsBack(const std::string& icon) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   using namespace nimbra::fuzz;
-  entries = new Entries;
-  for (const auto* file : {&entries->user, &entries->system}) {
+  for (const auto* file : {&entries.user, &entries.system}) {
     fs::create_directories(file->parent_path());
-    write(*file, "");
+    nimbra::testing::writeText(*file, "");
   }
-  ::setenv("XDG_DATA_HOME", (entries->world.path() / "home").c_str(), 1);
-  ::setenv("XDG_DATA_DIRS", (entries->world.path() / "system").c_str(), 1);
-  std::atexit([] { delete entries; });
+  ::setenv("XDG_DATA_HOME", (entries.world.path() / "home").c_str(), 1);
+  ::setenv("XDG_DATA_DIRS", (entries.world.path() / "system").c_str(), 1);
   return 0;
 }
 
@@ -65,11 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The user's entry, then after a NUL byte the system's.
   const auto input = std::string_view(reinterpret_cast<const char*>(data), size);
   const auto split = std::min(input.find('\0'), input.size());
-  write(entries->user, input.substr(0, split));
-  write(entries->system, input.substr(std::min(split + 1, input.size())));
+  testing::writeText(entries.user, std::string(input.substr(0, split)));
+  testing::writeText(entries.system, std::string(input.substr(std::min(split + 1, input.size()))));
 
   const auto found = platform::systemWorkspace()->applicationURL("fuzz");
-  for (const auto* file : {&entries->user, &entries->system}) {
+  for (const auto* file : {&entries.user, &entries.system}) {
     const auto added = platform::systemApplicationBundles()->bundleIdentifier(*file);
     require(!added || *added == "fuzz", "an entry's identifier is its desktop-file ID");
     require(added.has_value() == (found && found->url == *file),

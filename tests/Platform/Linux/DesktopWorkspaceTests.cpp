@@ -44,7 +44,9 @@ TEST_F(DesktopWorkspaceTest, FindsEntriesByIdentifier) {
   EXPECT_EQ(direct->url, dataHome_ / "applications/org.example.Editor.desktop");
   EXPECT_EQ(direct->name, "Beispiel-Editor");  // localised Name
   // "Name=" leaves the menus no words: the identifier names it.
-  EXPECT_EQ(workspace_.applicationURL("org.example.Nameless")->name, "org.example.Nameless");
+  const auto nameless = workspace_.applicationURL("org.example.Nameless");
+  ASSERT_TRUE(nameless);
+  EXPECT_EQ(nameless->name, "org.example.Nameless");
 }
 
 TEST_F(DesktopWorkspaceTest, HiddenEntriesAndMissingProgramsAreNotInstalled) {
